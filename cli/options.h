@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillora::cli {
+
+enum class Mode { Search, Key, Translate, Distance, Help, Version };
+
+struct Options
+{
+    Mode mode = Mode::Search;
+    bool tsv = false;                   ///< search rows as QUERY, MARK, ENGLISH, HAWAIIAN
+    std::optional<std::string> namesFile; ///< search this list instead of the bundled one
+    std::vector<std::string> operands;  ///< names, "-" for standard input
+};
+
+/// The outcome of reading the command line: the options, or the reason they are unusable.
+struct ParseResult
+{
+    std::optional<Options> options;
+    std::string error;
+};
+
+ParseResult parseArguments(const std::vector<std::string> &arguments);
+
+/// The usage text printed by --help and after a usage error.
+const char *usageText();
+
+} // namespace quillora::cli

@@ -1,0 +1,176 @@
+// Drives the built quillora-lookup binary the way a script would.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ToolRun
+{
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class LookupTool : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path()
+                / ("quillora-cli-" + std::to_string(::getpid()) + "-"
+                   + testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    fs::path write(const std::string &name, const std::string &content)
+    {
+        const fs::path path = m_dir / name;
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+
+    static std::string quoted(const std::string &s)
+    {
+        std::string out = "'";
+        for (const char c : s)
+            out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return out + "'";
+    }
+
+    // Runs the tool with `arguments` (already quoted), `input` on standard input.
+    ToolRun run(const std::string &arguments, const std::string &input = {})
+    {
+        const fs::path in = write("stdin", input);
+        const fs::path err = m_dir / "stderr";
+        const std::string command = quoted(QUILLORA_LOOKUP_BINARY) + " " + arguments + " <"
+                                    + quoted(in.string()) + " 2>" + quoted(err.string());
+        ToolRun result;
+        FILE *pipe = ::popen(command.c_str(), "r");
+        if (!pipe)
+            return result;
+        char buffer[4096];
+        std::size_t count = 0;
+        while ((count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            result.out.append(buffer, count);
+        const int status = ::pclose(pipe);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::ifstream errStream(err, std::ios::binary);
+        result.err.assign(std::istreambuf_iterator<char>(errStream), {});
+        return result;
+    }
+
+    std::string kathyList()
+    {
+        return quoted(write("names.txt", "Kathy\tKakai\nCathy\tKakalina\nKatherine\tKakalina").string());
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(LookupTool, SearchPrintsTheWorkedExampleAsTsv)
+{
+    const ToolRun r = run("--tsv --names " + kathyList() + " Kathy KATHY 'Kathy ' Cathy");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Kathy\t+\tKathy\tKakai\n"
+                     "Kathy\t\tCathy\tKakalina\n"
+                     "Kathy\t-\tKathy\tKakahi\n"
+                     "KATHY\t+\tKathy\tKakai\n"
+                     "KATHY\t-\tKATHY\tKAKaHI\n"
+                     "Kathy \t\tKathy\tKakai\n"
+                     "Kathy \t-\tKathy \tKakahi \n"
+                     "Cathy\t\tKathy\tKakai\n"
+                     "Cathy\t+\tCathy\tKakalina\n"
+                     "Cathy\t-\tCathy\tKakahi\n");
+}
+
+TEST_F(LookupTool, SearchPrintsAReadableTable)
+{
+    const ToolRun r = run("--names " + kathyList() + " Kathy");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "English  Hawaiian  Match\n"
+                     "Kathy    Kakai     exact\n"
+                     "Cathy    Kakalina  near spelling\n"
+                     "Kathy    Kakahi    letter-by-letter\n");
+}
+
+TEST_F(LookupTool, KeyTranslateAndDistanceGiveTheWorkedValues)
+{
+    ToolRun r = run("--key Robert Rupert Lloyd Pfister Christopher 'La Toya' LaToya 'van dyke' 2Pac");
+    EXPECT_EQ(r.out, "R163\nR163\nL430\nP123\nC623\nT000\nL300\nD200\n2120\n");
+    r = run("--translate Barbara BARBARA Christopher 'Mary Ann' \"O'Neil\"");
+    EXPECT_EQ(r.out, "Palapala\nPALaPALA\nKahalikakopahela\nMali Ana\nO'Neila\n");
+    r = run("--distance kitten sitting");
+    EXPECT_EQ(r.out, "3\n");
+    EXPECT_EQ(r.status, 0);
+}
+
+TEST_F(LookupTool, ReadsNamesFromStandardInputExactlyAsWritten)
+{
+    // Only LF or CR LF is removed; spaces, blank lines and a last line without an end stay.
+    ToolRun r = run("--translate -", "Bob\r\n Jon\n\nMark");
+    EXPECT_EQ(r.out, "Popa\n Kona\n\nMalaka\n");
+    r = run("--tsv --names " + kathyList() + " -", "Kathy \n");
+    EXPECT_EQ(r.out, "Kathy \t\tKathy\tKakai\nKathy \t-\tKathy \tKakahi \n");
+    r = run("--distance -", "Jon\tJohn\r\n\t\nab\tba\n");
+    EXPECT_EQ(r.out, "1\n0\n2\n");
+    EXPECT_EQ(r.status, 0);
+}
+
+TEST_F(LookupTool, ReportsErrorsWithTheirStatus)
+{
+    struct Case
+    {
+        std::string arguments;
+        int status;
+        const char *inError;
+    };
+    const Case cases[] = {
+        {"--names " + quoted((m_dir / "missing.txt").string()) + " Kathy", 1, "cannot read"},
+        {"--names " + quoted(m_dir.string()) + " Kathy", 1, "cannot read"},
+        {"", 2, "Usage:"},
+        {"--frobnicate Kathy", 2, "unknown option --frobnicate"},
+        {"--names", 2, "--names needs a FILE"},
+        {"--distance a", 2, "two names"},
+        {"--key --translate a", 2, "choose one"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const ToolRun r = run(c.arguments);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_NE(r.err.find(c.inError), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+    const ToolRun r = run("--distance -", "no tab here\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("line 1 has no tab"), std::string::npos) << r.err;
+}
+
+TEST_F(LookupTool, HelpVersionAndOptionEnd)
+{
+    ToolRun r = run("--help");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("Usage: quillora-lookup", 0), 0U);
+    r = run("--version");
+    EXPECT_EQ(r.out, std::string("quillora-lookup (Quillora) ") + QUILLORA_VERSION + "\n");
+    r = run("--translate -- --bob");
+    EXPECT_EQ(r.out, "-popa\n"); // the doubled hyphen collapses like any doubled letter
+}
+
+TEST_F(LookupTool, SearchesTheBundledListByDefault)
+{
+    const ToolRun r = run("--tsv Kathy");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Kathy\t-\tKathy\tKakahi\n"), std::string::npos) << r.out;
+}
+
+} // namespace

@@ -1,0 +1,87 @@
+#include "engine/stringutils.h"
+#include "engine/utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using quillora::StringUtils::EditDistance;
+using quillora::StringUtils::isWithinOneEdit;
+
+namespace {
+
+// The textbook full-matrix Levenshtein distance, the reference for both fast paths.
+int referenceDistance(const std::u32string &a, const std::u32string &b)
+{
+    std::vector<std::vector<int>> d(a.size() + 1, std::vector<int>(b.size() + 1));
+    for (std::size_t i = 0; i <= a.size(); ++i)
+        d[i][0] = static_cast<int>(i);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        d[0][j] = static_cast<int>(j);
+    for (std::size_t i = 1; i <= a.size(); ++i)
+        for (std::size_t j = 1; j <= b.size(); ++j)
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1,
+                                d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+    return d[a.size()][b.size()];
+}
+
+// Every string of up to `maxLength` characters over `alphabet`.
+std::vector<std::u32string> allStrings(const std::u32string &alphabet, std::size_t maxLength)
+{
+    std::vector<std::u32string> out{U""};
+    for (std::size_t begin = 0; begin < out.size(); ++begin) {
+        if (out[begin].size() == maxLength)
+            continue;
+        for (const char32_t c : alphabet)
+            out.push_back(out[begin] + c);
+    }
+    return out;
+}
+
+TEST(EditDistance, WorkedDistancesHoldInBothOrders)
+{
+    struct Case
+    {
+        const char *a;
+        const char *b;
+        int distance;
+    };
+    const Case cases[] = {
+        {"Mary", "Mary", 0},   {"Jon", "John", 1},  {"Ann", "Anna", 1},
+        {"Kathy", "Cathy", 1}, {"anna", "Anna", 1}, {"ab", "ba", 2},
+        {"Marie", "Mary", 2},  {"kitten", "sitting", 3},
+        {"", "", 0},           {"", "Ann", 3},      {" John", "John", 1},
+        {"José", "Jose", 1},   // a character is a code point, not a byte
+        {"Zoë", "Zoe", 1},     {"北京", "北", 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.a) + " / " + c.b);
+        EXPECT_EQ(EditDistance(c.a, c.b), c.distance);
+        EXPECT_EQ(EditDistance(c.b, c.a), c.distance);
+    }
+}
+
+TEST(EditDistance, CountsEachInvalidByteAsOneCharacter)
+{
+    EXPECT_EQ(EditDistance("\xC3", "\xC3\xA9"), 1);   // a truncated é is one stray byte
+    EXPECT_EQ(EditDistance("\xFF\xFE", "\xFE\xFF"), 2);
+    EXPECT_EQ(EditDistance("a\x80" "b", "ab"), 1);
+}
+
+TEST(EditDistance, MatchesTheReferenceOnEveryShortString)
+{
+    const auto strings = allStrings(U"abé", 4);
+    for (const auto &a : strings) {
+        for (const auto &b : strings) {
+            const int expected = referenceDistance(a, b);
+            ASSERT_EQ(EditDistance(quillora::utf8::encode(a), quillora::utf8::encode(b)), expected)
+                << quillora::utf8::encode(a) << " / " << quillora::utf8::encode(b);
+            ASSERT_EQ(isWithinOneEdit(a, b), expected <= 1)
+                << quillora::utf8::encode(a) << " / " << quillora::utf8::encode(b);
+        }
+    }
+}
+
+} // namespace
