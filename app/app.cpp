@@ -1,0 +1,77 @@
+#include "app/app.h"
+
+#include "windows/aboutwindow.h"
+#include "windows/winhelp.h"
+
+App::App(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Quillora"));
+    setApplicationDisplayName(QStringLiteral("Quillora"));
+    setApplicationVersion(QStringLiteral(QUILLORA_VERSION));
+    setOrganizationName(QStringLiteral("Quillora"));
+    setDesktopFileName(QStringLiteral("org.quillora.Quillora"));
+}
+
+App::~App() = default;
+
+App *App::instance()
+{
+    return qobject_cast<App *>(QCoreApplication::instance());
+}
+
+void App::Event_Open()
+{
+    setQuitOnLastWindowClosed(true);
+}
+
+bool App::_HelpAbout_Action()
+{
+    AboutWindow::instance()->Show(true);
+    return false;
+}
+
+bool App::_HelpHelp_Action()
+{
+    winHelp *help = winHelp::instance();
+    help->show();
+    help->raise();
+    help->activateWindow();
+    return false;
+}
+
+void App::addMenuHandler(const QString &itemName, std::function<bool()> handler)
+{
+    m_menuHandlers.insert(itemName, std::move(handler));
+}
+
+bool App::handleMenuItem(const QString &itemName)
+{
+    const auto handler = m_menuHandlers.constFind(itemName);
+    return handler != m_menuHandlers.constEnd() && (*handler)();
+}
+
+int App::MajorVersion() const
+{
+    return QUILLORA_VERSION_MAJOR;
+}
+
+int App::MinorVersion() const
+{
+    return QUILLORA_VERSION_MINOR;
+}
+
+int App::BugVersion() const
+{
+    return QUILLORA_VERSION_PATCH;
+}
+
+int App::StageCode() const
+{
+    return QUILLORA_STAGE_CODE;
+}
+
+int App::NonReleaseVersion() const
+{
+    return QUILLORA_NON_RELEASE_VERSION;
+}

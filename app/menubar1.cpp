@@ -1,0 +1,155 @@
+#include "app/menubar1.h"
+
+#include "app/app.h"
+#include "app/editcommands.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+std::unique_ptr<MenuBar1> &menuBarSlot()
+{
+    static std::unique_ptr<MenuBar1> slot;
+    return slot;
+}
+
+} // namespace
+
+MenuBar1::MenuBar1()
+{
+    setObjectName(QStringLiteral("MenuBar1"));
+    Untitled0();
+    Untitled1();
+    Untitled2();
+}
+
+MenuBar1::~MenuBar1() = default;
+
+MenuBar1 *MenuBar1::instance()
+{
+    auto &slot = menuBarSlot();
+    if (!slot)
+        slot = std::make_unique<MenuBar1>();
+    return slot.get();
+}
+
+void MenuBar1::release()
+{
+    menuBarSlot().reset();
+}
+
+QMenu *MenuBar1::addMenu(const QString &name, const QString &text)
+{
+    auto *menu = new QMenu(text);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+QAction *MenuBar1::addItem(QMenu *menu, const QString &name, const QString &text,
+                           const QKeySequence &shortcut)
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    menu->addAction(action);
+    return action;
+}
+
+void MenuBar1::addSeparator(QMenu *menu, const QString &name)
+{
+    auto *separator = new QAction(this);
+    separator->setObjectName(name);
+    separator->setSeparator(true);
+    menu->addAction(separator);
+}
+
+void MenuBar1::Untitled0()
+{
+    m_fileMenu.reset(addMenu(QStringLiteral("FileMenu"), tr("&File")));
+    QAction *quit = addItem(m_fileMenu.get(), QStringLiteral("FileQuit"), tr("&Quit"),
+                            QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setMenuRole(QAction::QuitRole);
+    // Quit at any time, whatever windows are open.
+    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MenuBar1::Untitled1()
+{
+    using quillora::EditCommand;
+    m_editMenu.reset(addMenu(QStringLiteral("EditMenu"), tr("&Edit")));
+    QMenu *menu = m_editMenu.get();
+    auto editItem = [&](const QString &name, const QString &text, const QKeySequence &shortcut,
+                        EditCommand command) {
+        QAction *action = addItem(menu, name, text, shortcut);
+        connect(action, &QAction::triggered, this, [command] { quillora::runEditCommand(command); });
+    };
+    editItem(QStringLiteral("EditUndo"), tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+             EditCommand::Undo);
+    addSeparator(menu, QStringLiteral("UntitledMenu1"));
+    editItem(QStringLiteral("EditCut"), tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
+             EditCommand::Cut);
+    editItem(QStringLiteral("EditCopy"), tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+             EditCommand::Copy);
+    editItem(QStringLiteral("EditPaste"), tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+             EditCommand::Paste);
+    editItem(QStringLiteral("EditClear"), tr("&Delete"), QKeySequence(), EditCommand::Clear);
+    addSeparator(menu, QStringLiteral("UntitledMenu0"));
+    editItem(QStringLiteral("EditSelectAll"), tr("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A),
+             EditCommand::SelectAll);
+}
+
+void MenuBar1::Untitled2()
+{
+    m_helpMenu.reset(addMenu(QStringLiteral("HelpMenu"), tr("&Help")));
+    // Both commands are answered by the application object's handlers, found by item name.
+    for (const auto &[name, text] : {std::pair{QStringLiteral("HelpHelp"), tr("&Help...")},
+                                     std::pair{QStringLiteral("HelpAbout"), tr("&About Quillora...")}}) {
+        QAction *action = addItem(m_helpMenu.get(), name, text, QKeySequence());
+        connect(action, &QAction::triggered, this, [name = name] {
+            if (App *app = App::instance())
+                app->handleMenuItem(name);
+        });
+        if (name == QLatin1String("HelpAbout"))
+            action->setMenuRole(QAction::AboutRole);
+    }
+}
+
+void MenuBar1::attachTo(QMainWindow *window)
+{
+    QMenuBar *bar = window->menuBar();
+    for (QMenu *menu : menus())
+        bar->addMenu(menu);
+    addShortcutsTo(window);
+}
+
+void MenuBar1::addShortcutsTo(QWidget *window)
+{
+    for (QMenu *menu : menus()) {
+        for (QAction *action : menu->actions()) {
+            if (!action->shortcut().isEmpty())
+                window->addAction(action);
+        }
+    }
+}
+
+QAction *MenuBar1::item(const QString &name) const
+{
+    for (QMenu *menu : menus()) {
+        if (menu->objectName() == name)
+            return menu->menuAction();
+        for (QAction *action : menu->actions()) {
+            if (action->objectName() == name)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
+QList<QMenu *> MenuBar1::menus() const
+{
+    return {m_fileMenu.get(), m_editMenu.get(), m_helpMenu.get()};
+}

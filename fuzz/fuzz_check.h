@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace quillora::fuzz {
+
+/// Stops the run with a message when a property does not hold; libFuzzer then saves the input
+/// that broke it.
+inline void require(bool holds, const char *property)
+{
+    if (holds)
+        return;
+    std::fprintf(stderr, "property violated: %s\n", property);
+    std::abort();
+}
+
+/// Prints a byte string with everything outside printable ASCII escaped, for failure messages.
+inline void dump(const char *label, std::string_view bytes)
+{
+    std::fprintf(stderr, "%s (%zu bytes): \"", label, bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\')
+            std::fputc(byte, stderr);
+        else
+            std::fprintf(stderr, "\\x%02X", static_cast<unsigned>(byte));
+    }
+    std::fputs("\"\n", stderr);
+}
+
+inline std::string_view asText(const unsigned char *data, std::size_t size)
+{
+    return {reinterpret_cast<const char *>(data), size};
+}
+
+} // namespace quillora::fuzz

@@ -1,0 +1,1 @@
+# Tests of the Help and About windows (included by tests/gui/CMakeLists.txt).

@@ -1,0 +1,144 @@
+#include "windows/listbox.h"
+
+#include "windows/resultsdelegate.h"
+
+#include <QHeaderView>
+#include <QMimeData>
+
+namespace quillora {
+
+namespace {
+
+constexpr int kTagRole = Qt::UserRole;
+constexpr int kAlignmentOffsetRole = Qt::UserRole + 1;
+
+} // namespace
+
+ListBox::ListBox(QWidget *parent)
+    : QTreeWidget(parent)
+{
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSortingEnabled(false);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setDragEnabled(false);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setItemDelegate(new ResultsDelegate(this));
+
+    // Columns share the width equally and cannot be resized or moved by the user.
+    header()->setSectionResizeMode(QHeaderView::Stretch);
+    header()->setSectionsMovable(false);
+    header()->setSortIndicatorShown(false);
+}
+
+void ListBox::setCellBackgroundPaintHandler(CellBackgroundPaintHandler handler)
+{
+    m_background = std::move(handler);
+}
+
+void ListBox::setCellTextPaintHandler(CellTextPaintHandler handler)
+{
+    m_textPaint = std::move(handler);
+}
+
+void ListBox::setDragRowHandler(DragRowHandler handler)
+{
+    m_dragRow = std::move(handler);
+}
+
+void ListBox::DeleteAllRows()
+{
+    clear();
+    m_lastIndex = -1;
+}
+
+void ListBox::AddRow(const QString &text)
+{
+    auto *item = new QTreeWidgetItem(this);
+    item->setText(0, text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
+    m_lastIndex = topLevelItemCount() - 1;
+}
+
+bool ListBox::Selected(int row) const
+{
+    const QTreeWidgetItem *item = topLevelItem(row);
+    return item && item->isSelected();
+}
+
+QString ListBox::Cell(int row, int column) const
+{
+    const QTreeWidgetItem *item = topLevelItem(row);
+    return item ? item->text(column) : QString();
+}
+
+void ListBox::setCell(int row, int column, const QString &text)
+{
+    if (QTreeWidgetItem *item = topLevelItem(row))
+        item->setText(column, text);
+}
+
+QVariant ListBox::CellTag(int row, int column) const
+{
+    const QTreeWidgetItem *item = topLevelItem(row);
+    return item ? item->data(column, kTagRole) : QVariant();
+}
+
+void ListBox::setCellTag(int row, int column, const QVariant &tag)
+{
+    if (QTreeWidgetItem *item = topLevelItem(row))
+        item->setData(column, kTagRole, tag);
+}
+
+int ListBox::CellAlignmentOffset(int row, int column) const
+{
+    const QTreeWidgetItem *item = topLevelItem(row);
+    return item ? item->data(column, kAlignmentOffsetRole).toInt() : 0;
+}
+
+void ListBox::setCellAlignmentOffset(int row, int column, int offset)
+{
+    QTreeWidgetItem *item = topLevelItem(row);
+    // Written on every paint: only a change may touch the model, or painting would loop.
+    if (item && item->data(column, kAlignmentOffsetRole).toInt() != offset)
+        item->setData(column, kAlignmentOffsetRole, offset);
+}
+
+void ListBox::setEnableDrag(bool enable)
+{
+    setDragEnabled(enable);
+    setDragDropMode(enable ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
+    setDefaultDropAction(Qt::CopyAction);
+}
+
+std::optional<DragItem> ListBox::dragItemForSelection() const
+{
+    DragItem drag;
+    const int row = currentIndex().isValid() ? currentIndex().row() : -1;
+    if (m_dragRow && !m_dragRow(drag, row))
+        return std::nullopt;
+    return drag;
+}
+
+QStringList ListBox::mimeTypes() const
+{
+    return {QStringLiteral("text/plain")};
+}
+
+QMimeData *ListBox::mimeData(const QList<QTreeWidgetItem *> & /*items*/) const
+{
+    // The text comes from the selection as a whole, row by row, not from the item list.
+    const auto drag = dragItemForSelection();
+    if (!drag)
+        return nullptr;
+    auto *mime = new QMimeData;
+    mime->setText(drag->text);
+    return mime;
+}
+
+} // namespace quillora

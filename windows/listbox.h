@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QString>
+#include <QTreeWidget>
+#include <QVariant>
+
+#include <functional>
+#include <optional>
+
+namespace quillora {
+
+class CellGraphics;
+
+/// What a drag out of the list carries: plain text.
+struct DragItem
+{
+    QString text;
+};
+
+/// A multi-column list box: rows of text cells with a tag per cell, several selected rows,
+/// owner-drawn cells and row dragging. Its owner answers its events through handlers, which
+/// the list calls with the cell's drawing context or the drag item, as a list box does.
+class ListBox final : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    /// Before a cell is drawn: paints its background; false lets the list draw its own on top.
+    using CellBackgroundPaintHandler = std::function<bool(CellGraphics &, int row, int column)>;
+    /// Before a cell's text is drawn: sets bold and italic in the context.
+    using CellTextPaintHandler =
+        std::function<bool(CellGraphics &, int row, int column, int x, int y)>;
+    /// When the user starts dragging rows: fills the drag item; false cancels the drag.
+    using DragRowHandler = std::function<bool(DragItem &, int row)>;
+
+    explicit ListBox(QWidget *parent = nullptr);
+
+    void setCellBackgroundPaintHandler(CellBackgroundPaintHandler handler);
+    void setCellTextPaintHandler(CellTextPaintHandler handler);
+    void setDragRowHandler(DragRowHandler handler);
+
+    const CellBackgroundPaintHandler &cellBackgroundPaintHandler() const { return m_background; }
+    const CellTextPaintHandler &cellTextPaintHandler() const { return m_textPaint; }
+
+    void DeleteAllRows();
+    /// Appends a row with `text` in column 0; it becomes the LastIndex() row.
+    void AddRow(const QString &text);
+    /// The row added last, -1 before any.
+    int LastIndex() const { return m_lastIndex; }
+    int ListCount() const { return topLevelItemCount(); }
+    int ColumnCount() const { return columnCount(); }
+    bool Selected(int row) const;
+
+    QString Cell(int row, int column) const;
+    void setCell(int row, int column, const QString &text);
+    QVariant CellTag(int row, int column) const;
+    void setCellTag(int row, int column, const QVariant &tag);
+    /// Horizontal shift in pixels of the cell's text from where its alignment puts it.
+    int CellAlignmentOffset(int row, int column) const;
+    void setCellAlignmentOffset(int row, int column, int offset);
+
+    bool EnableDrag() const { return dragEnabled(); }
+    void setEnableDrag(bool enable);
+
+    /// The drag item the list hands out for the current selection (the DragRow event), or
+    /// nothing when the handler refuses the drag.
+    std::optional<DragItem> dragItemForSelection() const;
+
+protected:
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QList<QTreeWidgetItem *> &items) const override;
+
+private:
+    CellBackgroundPaintHandler m_background;
+    CellTextPaintHandler m_textPaint;
+    DragRowHandler m_dragRow;
+    int m_lastIndex = -1;
+};
+
+} // namespace quillora

@@ -1,0 +1,5 @@
+#include "windows/pictures.h"
+namespace quillora::pictures {
+void release() {}
+QIcon applicationIcon() { return {}; }
+}

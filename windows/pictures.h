@@ -1,0 +1,7 @@
+#pragma once
+// Placeholder until the pictures land.
+#include <QIcon>
+namespace quillora::pictures {
+void release();
+QIcon applicationIcon();
+}

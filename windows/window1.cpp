@@ -1,0 +1,258 @@
+#include "windows/window1.h"
+
+#include "app/menubar1.h"
+#include "engine/lookup.h"
+#include "engine/names.h"
+#include "windows/cellgraphics.h"
+#include "windows/listbox.h"
+#include "windows/windowregistry.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <limits>
+
+using quillora::CellGraphics;
+using quillora::DragItem;
+using quillora::ListBox;
+
+namespace {
+
+constexpr QSize kContentSize(400, 500);
+constexpr QSize kMinimumContentSize(400, 300);
+constexpr QSize kMaximumContentSize(32000, 32000);
+
+// The list reaches one pixel past the left, right and bottom edges and keeps those distances.
+constexpr int kListTop = 100;
+constexpr int kListOverhang = 1;
+
+constexpr QColor kStripeColor(0xED, 0xF3, 0xFE);
+constexpr QColor kSeparatorColor(0xD9, 0xD9, 0xD9);
+constexpr int kTextInset = 5;
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+Window1::Window1(NameListSource nameList)
+    : m_nameList(nameList ? std::move(nameList) : [] { return quillora::names::names(); })
+{
+    setObjectName(QStringLiteral("Window1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    quillora::WindowRegistry::add(this);
+    Layout();
+    CreateControls();
+    AddMenuHandlers();
+    Event_Open();
+    show();
+}
+
+Window1::~Window1() = default;
+
+Window1 *Window1::instance()
+{
+    if (Window1 *open = quillora::WindowRegistry::find<Window1>())
+        return open;
+    return new Window1;
+}
+
+void Window1::Layout()
+{
+    MenuBar1::instance()->attachTo(this);
+    setWindowTitle(QStringLiteral("Quillora"));
+    auto *content = new QWidget(this);
+    content->setObjectName(QStringLiteral("content"));
+    content->setMinimumSize(kMinimumContentSize);
+    content->setMaximumSize(kMaximumContentSize);
+    content->installEventFilter(this);
+    setCentralWidget(content);
+    // The content area is 400 x 500; the menu bar comes on top of it.
+    resize(kContentSize.width(), kContentSize.height() + menuBar()->sizeHint().height());
+}
+
+void Window1::CreateControls()
+{
+    _CreateControls0();
+}
+
+void Window1::_CreateControls0()
+{
+    QWidget *content = centralWidget();
+
+    m_sName = new QLabel(tr("Enter a Name to translate:"), content);
+    m_sName->setObjectName(QStringLiteral("sName"));
+    m_sName->setGeometry(20, 14, 180, 20);
+
+    m_eName = new QLineEdit(content);
+    m_eName->setObjectName(QStringLiteral("eName"));
+    m_eName->setGeometry(20, 35, 258, 22);
+    m_eName->setMaxLength(std::numeric_limits<int>::max()); // no length limit
+
+    m_pFind = new QPushButton(tr("Find"), content);
+    m_pFind->setObjectName(QStringLiteral("pFind"));
+    m_pFind->setGeometry(300, 34, 80, 22);
+    m_pFind->setDefault(true);
+    connect(m_pFind, &QPushButton::clicked, this, &Window1::pFind_Action);
+    // In a main window Return does not reach a default button by itself: the field passes it on
+    // as a click, so Return and a click are one and the same Find.
+    connect(m_eName, &QLineEdit::returnPressed, m_pFind, &QPushButton::click);
+
+    m_lData = new ListBox(content);
+    m_lData->setObjectName(QStringLiteral("lData"));
+    m_lData->setHeaderLabels({tr("English"), tr("Hawaiian")});
+    m_lData->setCellBackgroundPaintHandler([this](CellGraphics &g, int row, int column) {
+        return lData_CellBackgroundPaint(g, row, column);
+    });
+    m_lData->setCellTextPaintHandler([this](CellGraphics &g, int row, int column, int x, int y) {
+        return lData_CellTextPaint(g, row, column, x, y);
+    });
+    m_lData->setDragRowHandler([this](DragItem &drag, int row) { return lData_DragRow(drag, row); });
+
+    m_sResults = new QLabel(tr("Results:"), content);
+    m_sResults->setObjectName(QStringLiteral("sResults"));
+    m_sResults->setGeometry(20, 78, 100, 20);
+
+    setTabOrder(m_eName, m_pFind);
+    setTabOrder(m_pFind, m_lData);
+    m_eName->setFocus();
+
+    placeAnchoredControls();
+    lData_Open();
+}
+
+void Window1::AddMenuHandlers()
+{
+    // The main window has no menu handlers of its own; Help and About are the application's.
+}
+
+void Window1::Event_Open()
+{
+    ParseNameList();
+}
+
+void Window1::placeAnchoredControls()
+{
+    const QSize size = centralWidget()->size();
+    m_lData->setGeometry(-kListOverhang, kListTop, size.width() + 2 * kListOverhang,
+                         size.height() - kListTop + kListOverhang);
+}
+
+bool Window1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize && m_lData)
+        placeAnchoredControls();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Window1::ParseNameList()
+{
+    m_records = quillora::parseNameList(m_nameList());
+}
+
+void Window1::pFind_Action()
+{
+    // The text goes to the lookup as typed: untrimmed, in its case, also when empty.
+    TranslateName(m_eName->text());
+}
+
+void Window1::TranslateName(const QString &name)
+{
+    m_lData->DeleteAllRows();
+    const QByteArray typed = name.toUtf8();
+    const auto rows = quillora::lookupName(m_records, std::string_view(typed.constData(),
+                                                                      static_cast<std::size_t>(typed.size())));
+    for (const quillora::ResultRow &row : rows) {
+        m_lData->AddRow(fromUtf8(row.english));
+        const std::string_view mark = quillora::rowMark(row.kind);
+        if (!mark.empty())
+            m_lData->setCellTag(m_lData->LastIndex(), 0, QString::fromLatin1(mark.data(), static_cast<qsizetype>(mark.size())));
+        m_lData->setCell(m_lData->LastIndex(), 1, fromUtf8(row.hawaiian));
+    }
+    update();
+    m_lData->viewport()->update();
+}
+
+void Window1::lData_Open()
+{
+    m_lData->setEnableDrag(true);
+}
+
+bool Window1::lData_CellBackgroundPaint(CellGraphics &g, int row, int /*column*/)
+{
+    // Even rows are striped whatever they hold; the selection highlight is drawn over the stripe.
+    if (row % 2 == 0) {
+        g.setForeColor(kStripeColor);
+        g.FillRect(0, 0, g.Width(), g.Height());
+    }
+    g.setForeColor(kSeparatorColor);
+    g.DrawLine(g.Width() - 1, 0, g.Width() - 1, g.Height());
+    return false;
+}
+
+bool Window1::lData_CellTextPaint(CellGraphics &g, int row, int column, int /*x*/, int /*y*/)
+{
+    m_lData->setCellAlignmentOffset(row, column, kTextInset);
+    // The mark of column 0 styles the whole row.
+    const QString mark = m_lData->CellTag(row, 0).toString();
+    g.setBold(mark == QLatin1String("+"));
+    g.setItalic(mark == QLatin1String("-"));
+    return false;
+}
+
+bool Window1::lData_DragRow(DragItem &drag, int /*row*/)
+{
+    // Every selected row, in list order, as its cells joined by tabs; a line end follows each
+    // selected row except the list's last one.
+    QString text;
+    const int lastRow = m_lData->ListCount() - 1;
+    const int lastColumn = m_lData->ColumnCount() - 1;
+    for (int i = 0; i <= lastRow; ++i) {
+        if (!m_lData->Selected(i))
+            continue;
+        for (int j = 0; j <= lastColumn; ++j) {
+            text += m_lData->Cell(i, j);
+            if (j < lastColumn)
+                text += QLatin1Char('\t');
+        }
+        if (i < lastRow)
+            text += lineEnd();
+    }
+    drag.text = text;
+    return true;
+}
+
+QString Window1::lineEnd()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("\r\n");
+#else
+    return QStringLiteral("\n");
+#endif
+}
+
+#define QUILLORA_MENU_ITEM_ACCESSOR(name)                                                          \
+    QAction *Window1::name() const                                                                 \
+    {                                                                                              \
+        return MenuBar1::instance()->item(QStringLiteral(#name));                                  \
+    }
+QUILLORA_MENU_ITEM_ACCESSOR(FileMenu)
+QUILLORA_MENU_ITEM_ACCESSOR(FileQuit)
+QUILLORA_MENU_ITEM_ACCESSOR(EditMenu)
+QUILLORA_MENU_ITEM_ACCESSOR(EditUndo)
+QUILLORA_MENU_ITEM_ACCESSOR(UntitledMenu1)
+QUILLORA_MENU_ITEM_ACCESSOR(EditCut)
+QUILLORA_MENU_ITEM_ACCESSOR(EditCopy)
+QUILLORA_MENU_ITEM_ACCESSOR(EditPaste)
+QUILLORA_MENU_ITEM_ACCESSOR(EditClear)
+QUILLORA_MENU_ITEM_ACCESSOR(UntitledMenu0)
+QUILLORA_MENU_ITEM_ACCESSOR(EditSelectAll)
+QUILLORA_MENU_ITEM_ACCESSOR(HelpMenu)
+QUILLORA_MENU_ITEM_ACCESSOR(HelpHelp)
+QUILLORA_MENU_ITEM_ACCESSOR(HelpAbout)
+#undef QUILLORA_MENU_ITEM_ACCESSOR
