@@ -38,6 +38,7 @@ HERE = Path(__file__).resolve().parent
 # --------------------------------------------------------------------------
 MIN_BIRTHS_ANY = 2000      # every name given at least this often
 MIN_BIRTHS_CMU = 200       # rarer names need a dictionary pronunciation
+MAX_RULE_FORMS = 2         # forms made by rule for one name, at most
 
 
 def load_ssa(path: Path) -> dict[str, int]:
@@ -511,8 +512,6 @@ def units_from_spelling(word: str) -> list[Unit]:
             if nxt_u is None or nxt_u.kind == "C":
                 if out[k - 1].h in ("a", "e"):
                     out[k - 1].h = "a"
-    # silent final e after a consonant: the spelling form keeps it as e
-    # only when that is all that ends the word; otherwise usual rules.
     return out
 
 
@@ -643,9 +642,13 @@ def blocked(form: str, words: set[str], fragments: list[str]) -> bool:
 
 
 def remake(form: str) -> str:
-    """Second try for a blocked form: change the last vowel (a <-> e, else a)."""
-    last = form[-1]
-    return form[:-1] + {"a": "e", "e": "a"}.get(last, "a")
+    """Second try for a blocked form: another last vowel, not doubling the one
+    before it (Make -> Maka, Kae -> Kai)."""
+    before = form[-2:-1].lower()
+    for v in "aeio":
+        if v != form[-1] and v != before:
+            return form[:-1] + v
+    return form
 
 
 # --------------------------------------------------------------------------
@@ -695,7 +698,7 @@ def main(argv: list[str] | None = None) -> int:
             forms.append((haw, tag))
 
     stats = Counter()
-    blocked_report: list[str] = []
+    blocked_report: set[str] = set()
     warnings: list[str] = []
     for n in selected:
         eng = capitalise(n)
@@ -704,7 +707,8 @@ def main(argv: list[str] | None = None) -> int:
         else:
             phones, tag = ipa_to_arpa(cache[n]), "rule:espeak"
         # the third candidate, with the vowels as heard, is used only when
-        # the first two add nothing to what the program already shows
+        # the first two leave room (they equal the program's letter row, a
+        # curated form or each other)
         candidates = [(pron_form(n, phones), tag), (spell_form(n), "rule:spell"),
                       (pron_form(n, phones, by_sound=True), tag)]
         if align_with_cost(n, phones)[1] > MAX_ALIGN_COST_PER_LETTER * len(n):
@@ -713,7 +717,7 @@ def main(argv: list[str] | None = None) -> int:
         letter_row = letter_by_letter(eng).lower()
         forms = lines.setdefault(eng, [])
         for idx, (haw, t) in enumerate(candidates):
-            if idx == 2 and any(tt.startswith("rule:") for _, tt in forms):
+            if idx == 2 and sum(tt.startswith("rule:") for _, tt in forms) >= MAX_RULE_FORMS:
                 break
             problem = hawaiian_problem(haw)
             if problem:
@@ -721,11 +725,9 @@ def main(argv: list[str] | None = None) -> int:
             if blocked(haw, block_words, block_frags):
                 again = remake(haw)
                 if blocked(again, block_words, block_frags) or hawaiian_problem(again):
-                    blocked_report.append(f"{eng}: {haw} dropped")
-                    stats["blocked_dropped"] += 1
+                    blocked_report.add(f"{eng}: {haw} dropped")
                     continue
-                blocked_report.append(f"{eng}: {haw} remade as {again}")
-                stats["blocked_remade"] += 1
+                blocked_report.add(f"{eng}: {haw} remade as {again}")
                 haw = again
             if haw.lower() == letter_row:
                 stats["same_as_letter_row"] += 1
@@ -764,8 +766,10 @@ def main(argv: list[str] | None = None) -> int:
           f"{sum(1 for k in ranked[:500] if k in top500_curated)}")
     for key in sorted(stats):
         print(f"{key}: {stats[key]}")
-    for line in blocked_report:
-        print(f"blocklist: {line}")
+    print(f"blocklist: {sum('remade' in b for b in blocked_report)} forms remade, "
+          f"{sum('dropped' in b for b in blocked_report)} dropped")
+    for line in sorted(blocked_report):
+        print(f"  blocklist: {line}")
     print(f"warnings (4+ vowels in a row): {len(warnings)}")
     for w in warnings:
         print(f"  warning: {w}", file=sys.stderr)
