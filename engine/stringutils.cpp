@@ -112,7 +112,10 @@ std::int32_t EditDistance(std::string_view a, std::string_view b)
     return row[m];
 }
 
-bool isWithinOneEdit(std::u32string_view a, std::u32string_view b)
+namespace {
+
+template <typename View>
+bool withinOneEdit(View a, View b)
 {
     if (a.size() > b.size())
         std::swap(a, b);
@@ -128,6 +131,18 @@ bool isWithinOneEdit(std::u32string_view a, std::u32string_view b)
     if (a.size() == b.size())
         return a.substr(i + 1) == b.substr(i + 1);
     return a.substr(i) == b.substr(i + 1);
+}
+
+} // namespace
+
+bool isWithinOneEdit(std::u32string_view a, std::u32string_view b)
+{
+    return withinOneEdit(a, b);
+}
+
+bool isWithinOneEditAscii(std::string_view a, std::string_view b)
+{
+    return withinOneEdit(a, b);
 }
 
 } // namespace quillora::StringUtils

@@ -22,4 +22,7 @@ std::int32_t EditDistance(std::string_view a, std::string_view b);
 /// uses this on every row; it gives exactly the rows that the full distance would.
 bool isWithinOneEdit(std::u32string_view a, std::u32string_view b);
 
+/// The same for two texts of single-byte characters (plain ASCII), without decoding them.
+bool isWithinOneEditAscii(std::string_view a, std::string_view b);
+
 } // namespace quillora::StringUtils

@@ -21,10 +21,16 @@ bool unpairedInLatinExtendedA(char32_t cp)
 
 } // namespace
 
+// Ÿ is the one capital of Latin-1's ÿ, and it lives in Latin Extended-A.
+constexpr char32_t kSmallYDiaeresis = 0xFF;
+constexpr char32_t kCapitalYDiaeresis = 0x178;
+
 char32_t toUpper(char32_t cp)
 {
     if (cp < 0x80)
         return (cp >= U'a' && cp <= U'z') ? cp - 0x20 : cp;
+    if (cp == kSmallYDiaeresis)
+        return kCapitalYDiaeresis;
     if ((cp >= 0xE0 && cp <= 0xFE && cp != 0xF7))
         return cp - 0x20;
     if (cp >= 0x100 && cp <= 0x17F) {
@@ -48,6 +54,8 @@ char32_t toLower(char32_t cp)
 {
     if (cp < 0x80)
         return (cp >= U'A' && cp <= U'Z') ? cp + 0x20 : cp;
+    if (cp == kCapitalYDiaeresis)
+        return kSmallYDiaeresis;
     if ((cp >= 0xC0 && cp <= 0xDE && cp != 0xD7))
         return cp + 0x20;
     if (cp >= 0x100 && cp <= 0x17F) {

@@ -7,7 +7,7 @@ namespace quillora::text {
 
 /// Upper case of a code point for the scripts that first names are written in here: ASCII,
 /// Latin-1, Latin Extended-A, Greek and Cyrillic. Any other code point is returned unchanged
-/// (so is ß, whose capital is two letters, and ÿ, whose capital lies outside these blocks).
+/// (so is ß, whose capital is two letters).
 char32_t toUpper(char32_t codePoint);
 
 /// Lower case, the inverse of toUpper() on the same blocks.

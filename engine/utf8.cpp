@@ -54,16 +54,31 @@ Decoded decodeFirst(std::string_view text)
     return {value, size};
 }
 
-std::u32string decode(std::string_view text)
+void decodeInto(std::u32string &out, std::string_view text)
 {
-    std::u32string out;
+    out.clear();
     out.reserve(text.size());
     while (!text.empty()) {
         const Decoded d = decodeFirst(text);
         out.push_back(d.codePoint);
         text.remove_prefix(d.size);
     }
+}
+
+std::u32string decode(std::string_view text)
+{
+    std::u32string out;
+    decodeInto(out, text);
     return out;
+}
+
+bool isAscii(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80U)
+            return false;
+    }
+    return true;
 }
 
 std::size_t length(std::string_view text)

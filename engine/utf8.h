@@ -13,6 +13,12 @@ namespace quillora::utf8 {
 /// encode(decode(s)) == s for every byte string s.
 std::u32string decode(std::string_view text);
 
+/// decode() into `out`, reusing its storage.
+void decodeInto(std::u32string &out, std::string_view text);
+
+/// True when every byte of `text` is plain ASCII (below 0x80).
+bool isAscii(std::string_view text);
+
 /// Encodes code points as UTF-8; U+DC80..U+DCFF are written back as the raw byte they stand for.
 std::string encode(std::u32string_view codePoints);
 

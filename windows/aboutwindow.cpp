@@ -1,9 +1,130 @@
 #include "windows/aboutwindow.h"
+
+#include "app/app.h"
+#include "app/menubar1.h"
+#include "windows/pictures.h"
+#include "windows/styledtextfield.h"
+#include "windows/tagrenderer.h"
 #include "windows/windowregistry.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTextEdit>
+
+namespace quillora {
+
+QString formatVersion(int major, int minor, int bug, int stage, int nonRelease)
+{
+    QString version = QString::number(major) + u'.' + QString::number(minor) + u'.'
+        + QString::number(bug);
+    const QString n = QString::number(nonRelease);
+    switch (stage) {
+    case 0:
+        return version + u" (Dev. " + n + u')';
+    case 1:
+        return version + u'a' + n;
+    case 2:
+        return version + u'b' + n;
+    case 3:
+        return version + u" (" + n + u')';
+    default:
+        return version;
+    }
+}
+
+} // namespace quillora
+
+namespace {
+
+constexpr int WindowWidth = 284;
+constexpr int HeightWithCredits = 366;
+constexpr int HeightWithoutCredits = 218;
+
+// A plain drawing surface that hands its paint and mouse-press events to its window. It erases
+// itself to the window's background before each paint and takes no keyboard focus.
+class Canvas final : public QWidget
+{
+public:
+    explicit Canvas(QWidget *parent)
+        : QWidget(parent)
+    {
+        setAutoFillBackground(true);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+    std::function<void(QPainter &)> paint;
+    // Returns whether the press is claimed; an unclaimed press goes on to the window.
+    std::function<bool(int x, int y)> mouseDown;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (paint) {
+            QPainter painter(this);
+            paint(painter);
+        }
+    }
+
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        const QPoint at = event->position().toPoint();
+        if (mouseDown && mouseDown(at.x(), at.y()))
+            event->accept();
+        else
+            event->ignore();
+    }
+};
+
+// The design's type sizes are for type whose pixel height equals its size, and the labels'
+// boxes are cut to fit them; in points the type would outgrow its box on any screen finer than
+// 72 dpi. So the labels' fonts are set in pixels.
+QFont labelFont(int pixels, bool bold)
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    return label;
+}
+
+// A label breaks its lines at line feeds; the program's texts end theirs with carriage returns.
+QString labelText(QString text)
+{
+    return text.replace(u'\r', u'\n');
+}
+
+} // namespace
+
+std::function<bool(const QUrl &)> AboutWindow::openWebAddress = &QDesktopServices::openUrl;
 
 AboutWindow::AboutWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // A document window that can be minimised and closed but neither maximised nor resized.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowTitle(QString());
+    setFixedSize(WindowWidth, HeightWithCredits);
+    createControls();
+    MenuBar1::instance()->addShortcutsTo(this);
     quillora::WindowRegistry::add(this);
 }
 
@@ -14,7 +135,141 @@ AboutWindow *AboutWindow::instance()
     return new AboutWindow;
 }
 
-void AboutWindow::Show(bool)
+void AboutWindow::createControls()
 {
+    auto *iconCanvas = new Canvas(this);
+    iconCanvas->setObjectName(QStringLiteral("AppIconCanvas"));
+    iconCanvas->setGeometry(110, 8, 64, 64);
+    iconCanvas->paint = [this](QPainter &g) { AppIconCanvas_Paint(g); };
+    AppIconCanvas = iconCanvas;
+
+    StatAppName = makeLabel(this, QStringLiteral("StatAppName"), QRect(20, 86, 244, 16),
+                            labelFont(14, true));
+    StatAppName->setText(QStringLiteral("kAppName"));
+    StatAppVersion = makeLabel(this, QStringLiteral("StatAppVersion"), QRect(20, 112, 244, 12),
+                               labelFont(10, false));
+    StatAppVersion->setText(QStringLiteral("kAppVersion"));
+
+    EditAppCredits = new QTextEdit(this);
+    EditAppCredits->setObjectName(QStringLiteral("EditAppCredits"));
+    EditAppCredits->setGeometry(0, 132, WindowWidth, 140);
+    EditAppCredits->setReadOnly(true);
+    EditAppCredits->setAcceptRichText(false);
+    EditAppCredits->setTabChangesFocus(true);
+    EditAppCredits->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    EditAppCredits->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    EditAppCredits->setLineWrapMode(QTextEdit::WidgetWidth);
+    QFont creditsFont = QApplication::font();
+    creditsFont.setPointSize(12);
+    creditsFont.setBold(false);
+    creditsFont.setItalic(false);
+    EditAppCredits->setFont(creditsFont);
+    QPalette palette = EditAppCredits->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    EditAppCredits->setPalette(palette);
+    EditAppCredits->setPlainText(
+        QStringLiteral("Plain Text: kAppCredits\rHTML Text: kAppCreditsHTML"));
+
+    StatAppCopyright = makeLabel(this, QStringLiteral("StatAppCopyright"),
+                                 QRect(20, 280, 244, 32), labelFont(10, false));
+    StatAppCopyright->setText(QStringLiteral("kAppCopyright"));
+
+    auto *badgeCanvas = new Canvas(this);
+    badgeCanvas->setObjectName(QStringLiteral("ZorvikIconCanvas"));
+    badgeCanvas->setGeometry(34, 324, 216, 30);
+    badgeCanvas->setCursor(Qt::PointingHandCursor);
+    badgeCanvas->setToolTip(webAddress().toString());
+    badgeCanvas->paint = [this](QPainter &g) { ZorvikIconCanvas_Paint(g); };
+    badgeCanvas->mouseDown = [this](int x, int y) { return ZorvikIconCanvas_MouseDown(x, y); };
+    ZorvikIconCanvas = badgeCanvas;
+}
+
+void AboutWindow::Show(bool useCredits)
+{
+    UseCredits = useCredits;
+    SetupWindow();
+    if (!isVisible()) {
+        // A window that opens does so in the middle of the main screen.
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(), size());
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
     show();
+    raise();
+    activateWindow();
+}
+
+void AboutWindow::SetupWindow()
+{
+    StatAppName->setText(QStringLiteral("Quillora"));
+    StatAppVersion->setText(tr("Version ") + VersionString());
+    StatAppCopyright->setText(labelText(copyrightNotice()));
+    if (UseCredits) {
+        SetCreditsFieldText(creditsText(), true);
+        StatAppCopyright->move(StatAppCopyright->x(), 280);
+        EditAppCredits->setVisible(true);
+        setFixedSize(WindowWidth, HeightWithCredits);
+        ZorvikIconCanvas->move(ZorvikIconCanvas->x(), 324);
+    } else {
+        // Everything under the version label moves up by the field and the gap below it.
+        EditAppCredits->setVisible(false);
+        StatAppCopyright->move(StatAppCopyright->x(), 132);
+        setFixedSize(WindowWidth, HeightWithoutCredits);
+        ZorvikIconCanvas->move(ZorvikIconCanvas->x(), 176);
+    }
+}
+
+void AboutWindow::SetCreditsFieldText(const QString &text, bool render)
+{
+    quillora::setUnstyledText(EditAppCredits, text);
+    if (render)
+        quillora::RenderTaggedText(EditAppCredits);
+}
+
+QString AboutWindow::VersionString() const
+{
+    const App *app = App::instance();
+    return quillora::formatVersion(app->MajorVersion(), app->MinorVersion(), app->BugVersion(),
+                                   app->StageCode(), app->NonReleaseVersion());
+}
+
+QString AboutWindow::creditsText()
+{
+    return quillora::textResource(QStringLiteral(":/quillora/credits.txt"));
+}
+
+QString AboutWindow::copyrightNotice()
+{
+    return tr("\u00a9 2026 The Quillora developers,\rAll rights reserved.");
+}
+
+QUrl AboutWindow::webAddress()
+{
+    return QUrl(QStringLiteral("https://quillora.example.org/"));
+}
+
+void AboutWindow::AppIconCanvas_Paint(QPainter &g)
+{
+    const QImage icon = quillora::pictures::AboutIcon();
+    // The whole picture, whatever its size, fills the canvas.
+    quillora::pictures::drawMasked(g, QRect(0, 0, 64, 64), icon,
+                                   quillora::pictures::AboutMask(), icon.rect());
+}
+
+bool AboutWindow::ZorvikIconCanvas_MouseDown(int, int)
+{
+    // Anywhere on the badge; the press is not claimed.
+    openWebAddress(webAddress());
+    return false;
+}
+
+void AboutWindow::ZorvikIconCanvas_Paint(QPainter &g)
+{
+    // The badge's top-left corner, unscaled.
+    const QRect badge(0, 0, 216, 30);
+    quillora::pictures::drawMasked(g, badge, quillora::pictures::MwZorvikHzMd(),
+                                   quillora::pictures::MwZorvikHzMdMask(), badge);
 }

@@ -1,12 +1,70 @@
 #pragma once
-// Placeholder until the About window lands.
+
+#include <QUrl>
 #include <QWidget>
 
+#include <functional>
+
+class QLabel;
+class QPainter;
+class QTextEdit;
+
+namespace quillora {
+
+/// The version as the About window shows it: major.minor.bug-fix, all three always written,
+/// then by stage: " (Dev. N)" for development (0), "aN" for alpha (1), "bN" for beta (2),
+/// " (N)" for a final release (3) and nothing for any other stage, N being the non-release
+/// number.
+QString formatVersion(int major, int minor, int bug, int stage, int nonRelease);
+
+} // namespace quillora
+
+/// The About window: the application icon, name and version, the credits in a scrolling field,
+/// the copyright notice and a badge that opens the project's web address. It lays itself out
+/// with or without the credits field. At most one exists at a time.
 class AboutWindow final : public QWidget
 {
     Q_OBJECT
+
 public:
+    /// Builds the window with its controls, not yet set up or shown. Prefer instance().
     AboutWindow();
+
+    /// The open About window, or a new one when there is none.
     static AboutWindow *instance();
+
+    /// Whether the credits field is part of the layout; set by Show, read by SetupWindow.
+    bool UseCredits = false;
+
+    /// Sets the window up with or without its credits and brings it to the front.
     void Show(bool useCredits);
+    /// Fills the texts and applies the layout that UseCredits selects.
+    void SetupWindow();
+    /// Puts the text into the credits field, rendering its tags when `render` is true.
+    void SetCreditsFieldText(const QString &text, bool render);
+    /// The application's version, read from the application object.
+    QString VersionString() const;
+
+    /// The credits in the tag markup.
+    static QString creditsText();
+    /// The two-line copyright notice, lines ended by a carriage return.
+    static QString copyrightNotice();
+    /// The address that the badge opens.
+    static QUrl webAddress();
+    /// Opens a web address in the user's browser; replaceable, so that a test can watch it.
+    static std::function<bool(const QUrl &)> openWebAddress;
+
+private:
+    void createControls();
+
+    void AppIconCanvas_Paint(QPainter &g);
+    bool ZorvikIconCanvas_MouseDown(int x, int y);
+    void ZorvikIconCanvas_Paint(QPainter &g);
+
+    QWidget *AppIconCanvas = nullptr;
+    QLabel *StatAppName = nullptr;
+    QLabel *StatAppVersion = nullptr;
+    QTextEdit *EditAppCredits = nullptr;
+    QLabel *StatAppCopyright = nullptr;
+    QWidget *ZorvikIconCanvas = nullptr;
 };

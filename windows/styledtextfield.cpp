@@ -12,6 +12,13 @@
 
 namespace quillora {
 
+void setUnstyledText(QTextEdit *edit, const QString &text)
+{
+    edit->clear();
+    edit->setCurrentCharFormat(QTextCharFormat());
+    edit->setPlainText(text);
+}
+
 TextEditField::TextEditField(QTextEdit *edit)
     : m_edit(edit)
 {

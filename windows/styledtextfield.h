@@ -38,6 +38,10 @@ protected:
     StyledTextField &operator=(const StyledTextField &) = default;
 };
 
+/// Replaces the edit's whole text by `text` in the edit's own plain style. (QTextEdit's own
+/// setPlainText gives the new text the style at the caret, which after a tag pass may be bold.)
+void setUnstyledText(QTextEdit *edit, const QString &text);
+
 /// A StyledTextField on a QTextEdit. The edit may be read-only: the field is changed by program
 /// through a text cursor, which read-only does not stop. The edit's own font gives the size
 /// of unstyled text.

@@ -15,7 +15,7 @@ QString textResource(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QString text = QString::fromUtf8(file.readAll());
-    text.replace(u"\r\n"_qs, u"\r"_qs);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
     text.replace(u'\n', u'\r');
     return text;
 }

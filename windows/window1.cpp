@@ -53,7 +53,14 @@ Window1::Window1(NameListSource nameList)
     show();
 }
 
-Window1::~Window1() = default;
+Window1::~Window1()
+{
+    // The list outlives this object by a moment while QWidget's destructor takes the children
+    // down, and may still lay out or paint: it must not call back into a half-destroyed window.
+    m_lData->setCellBackgroundPaintHandler({});
+    m_lData->setCellTextPaintHandler({});
+    m_lData->setDragRowHandler({});
+}
 
 Window1 *Window1::instance()
 {

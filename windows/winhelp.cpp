@@ -1,9 +1,29 @@
 #include "windows/winhelp.h"
+
+#include "app/menubar1.h"
+#include "windows/tagrenderer.h"
 #include "windows/windowregistry.h"
+
+#include <QApplication>
+#include <QResizeEvent>
+#include <QTextEdit>
+
+namespace {
+
+// The field reaches one pixel beyond the window on every side, so that its border lies outside
+// the window and the text fills it.
+QRect fieldGeometry(QSize windowSize)
+{
+    return QRect(-1, -1, windowSize.width() + 2, windowSize.height() + 2);
+}
+
+} // namespace
 
 winHelp::winHelp()
 {
-    setAttribute(Qt::WA_DeleteOnClose);
+    Layout();
+    CreateControls();
+    AddMenuHandlers();
     quillora::WindowRegistry::add(this);
     show();
 }
@@ -13,4 +33,69 @@ winHelp *winHelp::instance()
     if (auto *open = quillora::WindowRegistry::find<winHelp>())
         return open;
     return new winHelp;
+}
+
+QString winHelp::helpText()
+{
+    return quillora::textResource(QStringLiteral(":/quillora/help.txt"));
+}
+
+void winHelp::Layout()
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A document window that can be minimised and closed but not maximised.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowTitle(tr("Help"));
+    resize(400, 400);
+    setMinimumSize(64, 64);
+    setMaximumSize(32000, 32000);
+}
+
+void winHelp::CreateControls()
+{
+    _CreateControls0();
+}
+
+void winHelp::_CreateControls0()
+{
+    EditField1 = new QTextEdit(this);
+    EditField1->setObjectName(QStringLiteral("EditField1"));
+    EditField1->setGeometry(fieldGeometry(size()));
+    EditField1->setReadOnly(true);
+    EditField1->setAcceptRichText(false);
+    EditField1->setTabChangesFocus(true);
+    EditField1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    EditField1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    EditField1->setLineWrapMode(QTextEdit::WidgetWidth);
+    QFont font = QApplication::font();
+    font.setPointSize(12);
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    EditField1->setFont(font);
+    QPalette palette = EditField1->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    EditField1->setPalette(palette);
+    EditField1->setPlainText(helpText());
+    EditField1_Open();
+}
+
+void winHelp::EditField1_Open()
+{
+    quillora::RenderTaggedText(EditField1);
+}
+
+void winHelp::AddMenuHandlers()
+{
+    // No commands of its own; the application's commands stay available through its shortcuts.
+    MenuBar1::instance()->addShortcutsTo(this);
+}
+
+void winHelp::resizeEvent(QResizeEvent *event)
+{
+    EditField1->setGeometry(fieldGeometry(event->size()));
+    QWidget::resizeEvent(event);
 }

@@ -9,6 +9,7 @@
 
 using quillora::StringUtils::EditDistance;
 using quillora::StringUtils::isWithinOneEdit;
+using quillora::StringUtils::isWithinOneEditAscii;
 
 namespace {
 
@@ -80,6 +81,11 @@ TEST(EditDistance, MatchesTheReferenceOnEveryShortString)
                 << quillora::utf8::encode(a) << " / " << quillora::utf8::encode(b);
             ASSERT_EQ(isWithinOneEdit(a, b), expected <= 1)
                 << quillora::utf8::encode(a) << " / " << quillora::utf8::encode(b);
+            const std::string bytesA = quillora::utf8::encode(a);
+            const std::string bytesB = quillora::utf8::encode(b);
+            if (quillora::utf8::isAscii(bytesA) && quillora::utf8::isAscii(bytesB)) {
+                ASSERT_EQ(isWithinOneEditAscii(bytesA, bytesB), expected <= 1) << bytesA << " / " << bytesB;
+            }
         }
     }
 }

@@ -46,7 +46,10 @@ TEST(TextCase, UpperCasesTheScriptsOfFirstNames)
     EXPECT_EQ(text::toUpper("élodie"), "ÉLODIE");
     EXPECT_EQ(text::toUpper("ßo"), "ßO"); // ß has no one-letter capital
     EXPECT_EQ(text::toUpper("\xFF" "a"), "\xFF" "A");
-    EXPECT_EQ(text::toUpper(U'ÿ'), U'ÿ');
+    EXPECT_EQ(text::toUpper(U'ÿ'), U'Ÿ');
+    EXPECT_EQ(text::toLower(U'Ÿ'), U'ÿ');
+    EXPECT_TRUE(text::equalsIgnoringCase("ZOŸ", "zoÿ"));
+    EXPECT_FALSE(text::equalsIgnoringCase("Ÿ", "ź")); // Ÿ stands apart from the Ź..ž pairs
     EXPECT_EQ(text::toUpper(U'÷'), U'÷');
 }
 

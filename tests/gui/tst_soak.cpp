@@ -1,0 +1,79 @@
+// Soak: 10,000 searches through the real main window on the bundled list. Memory must stay
+// flat: what the window holds after 1,000 searches is what it holds after 10,000. It prints
+// the resident memory after start, after 1,000 and after 10,000 searches.
+
+#include "tests/gui/guitest.h"
+#include "windows/listbox.h"
+#include "windows/window1.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Resident memory of this process in KiB, from /proc/self/status.
+qint64 residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestSoak final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { quillora::test::failOnWarnings(); }
+    void memoryStaysFlatOverTenThousandSearches();
+};
+
+void TestSoak::memoryStaysFlatOverTenThousandSearches()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("AddressSanitizer keeps freed memory in quarantine, so resident memory measures it, not "
+          "the program; its leak checker covers this build instead");
+#endif
+    const QStringList names{QStringLiteral("Kathy"),    QStringLiteral("Michael"), QStringLiteral("Jessica"),
+                            QStringLiteral("Christopher"), QStringLiteral(""),     QStringLiteral(" Mary "),
+                            QStringLiteral("JOS\u00C9"), QStringLiteral("Zebulon"), QStringLiteral("Ann")};
+    auto window = std::make_unique<Window1>();
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const qint64 afterStart = residentKiB();
+
+    auto search = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            window->eName()->setText(names[i % names.size()]);
+            window->pFind()->click();
+            if (i % 100 == 0)
+                window->lData()->viewport()->repaint(); // draw the rows now and then
+            QCoreApplication::processEvents();
+        }
+    };
+    search(1000);
+    const qint64 afterThousand = residentKiB();
+    search(9000);
+    const qint64 afterTenThousand = residentKiB();
+
+    qInfo("resident memory: %lld KiB after start, %lld KiB after 1,000 searches, %lld KiB after "
+          "10,000 searches",
+          afterStart, afterThousand, afterTenThousand);
+    QVERIFY(afterStart > 0);
+    // A leak of even a hundred bytes per search would add about a megabyte over 9,000 searches.
+    QVERIFY2(afterTenThousand - afterThousand < 1024, "memory grew between search 1,000 and 10,000");
+}
+
+QTEST_MAIN(TestSoak)
+#include "tst_soak.moc"

@@ -1,0 +1,188 @@
+#include "app/app.h"
+#include "windows/winhelp.h"
+
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QTextEdit *helpField(winHelp *window)
+{
+    return window->findChild<QTextEdit *>(u"EditField1"_s);
+}
+
+// The stretches of text that have the given property, in order, across lines.
+QStringList stretches(const QTextEdit *edit, bool (*has)(const QTextCharFormat &))
+{
+    QStringList found;
+    bool inside = false;
+    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const bool now = has(fragment.charFormat());
+            if (now && inside)
+                found.last() += fragment.text();
+            else if (now)
+                found << fragment.text();
+            inside = now;
+        }
+    }
+    return found;
+}
+
+void closeAll()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestWinHelp final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Any warning fails, except the offscreen platform's notes on what it cannot do (raise a
+    // window, pass on size hints).
+    void init()
+    {
+        QTest::failOnWarning(QRegularExpression(u"^(?!This plugin does not support ).*"_s));
+    }
+    void cleanup() { closeAll(); }
+
+    void helpTextEndsEachLineWithCarriageReturn();
+    void windowSettings();
+    void rendersHelpText();
+    void helpAgainRaisesSameWindowUnchanged();
+    void helpAfterCloseShowsFreshWindowAtTop();
+    void fieldCoversWindowWhenResized();
+    void userCannotTypeIntoText();
+};
+
+void TestWinHelp::helpTextEndsEachLineWithCarriageReturn()
+{
+    const QString text = winHelp::helpText();
+    QCOMPARE(text.count(u'\r'), 23);
+    QVERIFY(text.endsWith(u'\r'));
+    QVERIFY(!text.contains(u'\n'));
+    QVERIFY(text.startsWith(u"<b>Quillora - Help</b>\r\rTo translate a name,"_s));
+}
+
+void TestWinHelp::windowSettings()
+{
+    winHelp *window = winHelp::instance();
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), u"Help"_s);
+    QCOMPARE(window->size(), QSize(400, 400));
+    QCOMPARE(window->minimumSize(), QSize(64, 64));
+    QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+
+    QTextEdit *field = helpField(window);
+    QVERIFY(field);
+    QCOMPARE(field->geometry(), QRect(-1, -1, 402, 402));
+    QVERIFY(field->isReadOnly());
+    QCOMPARE(field->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(field->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(field->lineWrapMode(), QTextEdit::WidgetWidth);
+    QCOMPARE(field->document()->defaultFont().pointSize(), 12);
+}
+
+void TestWinHelp::rendersHelpText()
+{
+    const QTextEdit *field = helpField(winHelp::instance());
+    const QString shown = field->toPlainText();
+    QVERIFY(!shown.contains(u'<'));
+    QVERIFY(!shown.contains(u'>'));
+    QVERIFY(shown.startsWith(u"Quillora - Help\n\nTo translate a name,"_s));
+    QCOMPARE(shown.count(u'\n'), 23);
+
+    QCOMPARE(stretches(field, [](const QTextCharFormat &f) { return f.fontWeight() >= QFont::Bold; }),
+             (QStringList { u"Quillora - Help"_s, u"bold font"_s,
+                            u"Letter-By-Letter Translation Method"_s }));
+    QCOMPARE(stretches(field, [](const QTextCharFormat &f) { return f.fontItalic(); }),
+             QStringList { u"italic font"_s });
+    QCOMPARE(stretches(field, [](const QTextCharFormat &f) {
+                 return f.hasProperty(QTextFormat::FontPointSize) && f.fontPointSize() != 12;
+             }),
+             QStringList());
+}
+
+void TestWinHelp::helpAgainRaisesSameWindowUnchanged()
+{
+    App::instance()->_HelpHelp_Action();
+    winHelp *first = winHelp::instance();
+    QTextEdit *field = helpField(first);
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    field->verticalScrollBar()->setValue(40);
+    const int revision = field->document()->revision();
+
+    App::instance()->_HelpHelp_Action();
+
+    QCOMPARE(winHelp::instance(), first);
+    int helpWindows = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        helpWindows += qobject_cast<winHelp *>(window) ? 1 : 0;
+    QCOMPARE(helpWindows, 1);
+    QCOMPARE(field->verticalScrollBar()->value(), 40);
+    QCOMPARE(field->document()->revision(), revision);
+}
+
+void TestWinHelp::helpAfterCloseShowsFreshWindowAtTop()
+{
+    App::instance()->_HelpHelp_Action();
+    QPointer<winHelp> first = winHelp::instance();
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    helpField(first)->verticalScrollBar()->setValue(40);
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+
+    App::instance()->_HelpHelp_Action();
+    winHelp *second = winHelp::instance();
+    QVERIFY(second->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(second));
+    QTextEdit *field = helpField(second);
+    QCOMPARE(field->verticalScrollBar()->value(), 0);
+    QVERIFY(!field->textCursor().hasSelection());
+    QVERIFY(field->toPlainText().startsWith(u"Quillora - Help\n"_s));
+}
+
+void TestWinHelp::fieldCoversWindowWhenResized()
+{
+    winHelp *window = winHelp::instance();
+    window->resize(250, 180);
+    QCOMPARE(helpField(window)->geometry(), QRect(-1, -1, 252, 182));
+    window->resize(10, 10);
+    QCOMPARE(window->size(), QSize(64, 64));
+    QCOMPARE(helpField(window)->geometry(), QRect(-1, -1, 66, 66));
+}
+
+void TestWinHelp::userCannotTypeIntoText()
+{
+    QTextEdit *field = helpField(winHelp::instance());
+    const QString before = field->toPlainText();
+    QTest::keyClicks(field, u"typed"_s);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClick(field, Qt::Key_Tab);
+    QCOMPARE(field->toPlainText(), before);
+}
+
+int main(int argc, char **argv)
+{
+    App app(argc, argv);
+    TestWinHelp test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_winhelp.moc"
