@@ -10,6 +10,8 @@ QUILLORA_PACKAGES=(
     xvfb xauth xdotool x11-utils imagemagick      # the real-display check
     python3                                       # data checks and tools
     clang libclang-rt-14-dev                      # fuzzers (libFuzzer)
+    desktop-file-utils appstream                  # checks of the desktop entry and metainfo
+    dpkg-dev man-db groff-base gzip               # the Debian package and its man pages
 )
 
 # Installs every package of the list that is not installed yet; does nothing when all are.

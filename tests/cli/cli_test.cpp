@@ -166,6 +166,39 @@ TEST_F(LookupTool, HelpVersionAndOptionEnd)
     EXPECT_EQ(r.out, "-popa\n"); // the doubled hyphen collapses like any doubled letter
 }
 
+TEST_F(LookupTool, ToleratesEveryKindOfBadList)
+{
+    // Blank lines, a line end after the last line, lines without a tab, a byte-order mark,
+    // CR-only line ends and invalid UTF-8: each has its documented reading, none crashes.
+    const std::string list = "\xEF\xBB\xBF" "Kathy\tKakai\r\r\n"
+                             "   \n"
+                             "Cathy\rKate\tKeke\r"
+                             "Kat\xFF\tKaka\xFE\n";
+    const ToolRun r = run("--tsv --names " + quoted(write("bad.txt", list).string()) + " Kathy Kat\xFF");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Kathy\t+\tKathy\tKakai\n"
+                     "Kathy\t\tCathy\t\n"            // no tab: an empty Hawaiian name
+                     "Kathy\t\tKate\tKeke\n"
+                     "Kathy\t\tKat\xFF\tKaka\xFE\n" // K300 too: the stray byte has no digit
+                     "Kathy\t-\tKathy\tKakahi\n"
+                     "Kat\xFF\t\tKathy\tKakai\n"
+                     "Kat\xFF\t\tKate\tKeke\n"
+                     "Kat\xFF\t+\tKat\xFF\tKaka\xFE\n"
+                     "Kat\xFF\t-\tKat\xFF\tKak\xFF\n"); // the stray byte passes through
+}
+
+TEST_F(LookupTool, SearchesAFiftyMegabyteList)
+{
+    std::string big;
+    big.reserve(52'000'000);
+    for (int i = 0; big.size() < 50'000'000; ++i)
+        big += "Name" + std::to_string(i) + "\tInoa\n";
+    big += "Kathy\tKakai";
+    const ToolRun r = run("--tsv --names " + quoted(write("big.txt", big).string()) + " Kathy");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Kathy\t+\tKathy\tKakai\nKathy\t-\tKathy\tKakahi\n");
+}
+
 TEST_F(LookupTool, SearchesTheBundledListByDefault)
 {
     const ToolRun r = run("--tsv Kathy");
