@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built application on a virtual X display, finds its window by title, types a name,
-# presses Return, takes a screenshot and quits with Ctrl+Q; the application must exit with 0.
+# presses Return, takes a screenshot, opens Help and About from the Help menu by their access keys
+# and quits with Ctrl+Q from the About window; the application must exit with 0 and print nothing
+# (in the sanitizer build that includes the leak report at exit).
 #
 # Usage: real_display_check.sh APP SCREENSHOT
 set -euo pipefail
@@ -41,7 +43,20 @@ xdotool key Return
 sleep 0.8
 import -window root -crop 420x560+0+0 "$screenshot"
 
-xdotool windowfocus --sync "$window"
+# Help, then About, through the menu's access keys.
+for item in h a; do
+    xdotool windowfocus --sync "$window"
+    xdotool key alt+h
+    sleep 0.3
+    xdotool key "$item"
+    sleep 0.8
+done
+for title in '^Help$'; do
+    xdotool search --name "$title" >/dev/null || { echo "no window titled ${title} appeared"; exit 1; }
+done
+[ "$(xdotool search --class quillora | wc -l)" -ge 3 ] || { echo "the About window did not appear"; exit 1; }
+
+# Quit from the window in front (the About window shows no menu bar; the shortcut still works).
 xdotool key ctrl+q
 status=0
 for _ in $(seq 100); do

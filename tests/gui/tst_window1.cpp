@@ -69,6 +69,7 @@ private slots:
     void findHandsOverTheTextUntouched();
     void eachFindReplacesTheRows();
     void tableIsBuiltWhenTheWindowOpens();
+    void aPastedMegabyteIsAnswered();
 
 private:
     std::unique_ptr<Window1> m_window;
@@ -207,6 +208,23 @@ void TestWindow1::tableIsBuiltWhenTheWindowOpens()
     Window1 bundled;
     bundled.setAttribute(Qt::WA_DeleteOnClose, false);
     QVERIFY(!bundled.mRecords().empty());
+}
+
+void TestWindow1::aPastedMegabyteIsAnswered()
+{
+    // A megabyte pasted into the field: the lookup skips every row by length, the row shows the
+    // start of the text, and the drag still carries all of it.
+    const QString pasted(1 << 20, QLatin1Char('b'));
+    m_window->eName()->setText(pasted);
+    QCOMPARE(m_window->eName()->text().size(), pasted.size()); // no length limit
+    m_window->pFind()->click();
+    ListBox *list = m_window->lData();
+    QCOMPARE(list->ListCount(), 1);
+    QCOMPARE(list->Cell(0, 0), pasted);
+    QCOMPARE(list->Cell(0, 1), QStringLiteral("pa"));
+    list->viewport()->repaint();
+    list->topLevelItem(0)->setSelected(true);
+    QCOMPARE(list->dragItemForSelection()->text.size(), pasted.size() + 3);
 }
 
 QTEST_MAIN(TestWindow1)
