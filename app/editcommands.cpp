@@ -9,9 +9,22 @@ namespace quillora {
 
 namespace {
 
-// QTextEdit and QPlainTextEdit offer the same editing slots under the same names.
+// Delete removes the selection only, never the character after the cursor.
+void deleteSelection(QLineEdit *edit)
+{
+    if (edit->hasSelectedText())
+        edit->del();
+}
+
+template <typename TextEdit>
+void deleteSelection(TextEdit *edit)
+{
+    edit->textCursor().removeSelectedText();
+}
+
+// QLineEdit, QTextEdit and QPlainTextEdit offer the editing slots under the same names.
 template <typename Edit>
-void runOnTextEdit(Edit *edit, EditCommand command)
+void runOn(Edit *edit, EditCommand command)
 {
     const bool editable = !edit->isReadOnly();
     switch (command) {
@@ -32,33 +45,7 @@ void runOnTextEdit(Edit *edit, EditCommand command)
         break;
     case EditCommand::Clear:
         if (editable)
-            edit->textCursor().removeSelectedText();
-        break;
-    case EditCommand::SelectAll:
-        edit->selectAll();
-        break;
-    }
-}
-
-void runOnLineEdit(QLineEdit *edit, EditCommand command)
-{
-    switch (command) {
-    case EditCommand::Undo:
-        edit->undo();
-        break;
-    case EditCommand::Cut:
-        edit->cut();
-        break;
-    case EditCommand::Copy:
-        edit->copy();
-        break;
-    case EditCommand::Paste:
-        edit->paste();
-        break;
-    case EditCommand::Clear:
-        // Delete removes the selection only, never the character after the cursor.
-        if (edit->hasSelectedText() && !edit->isReadOnly())
-            edit->del();
+            deleteSelection(edit);
         break;
     case EditCommand::SelectAll:
         edit->selectAll();
@@ -72,11 +59,11 @@ void runEditCommand(EditCommand command)
 {
     QWidget *focus = QApplication::focusWidget();
     if (auto *line = qobject_cast<QLineEdit *>(focus))
-        runOnLineEdit(line, command);
+        runOn(line, command);
     else if (auto *text = qobject_cast<QTextEdit *>(focus))
-        runOnTextEdit(text, command);
+        runOn(text, command);
     else if (auto *plain = qobject_cast<QPlainTextEdit *>(focus))
-        runOnTextEdit(plain, command);
+        runOn(plain, command);
 }
 
 } // namespace quillora

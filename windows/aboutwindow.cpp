@@ -150,24 +150,8 @@ void AboutWindow::createControls()
                                labelFont(10, false));
     StatAppVersion->setText(QStringLiteral("kAppVersion"));
 
-    EditAppCredits = new QTextEdit(this);
-    EditAppCredits->setObjectName(QStringLiteral("EditAppCredits"));
-    EditAppCredits->setGeometry(0, 132, WindowWidth, 140);
-    EditAppCredits->setReadOnly(true);
-    EditAppCredits->setAcceptRichText(false);
-    EditAppCredits->setTabChangesFocus(true);
-    EditAppCredits->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    EditAppCredits->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    EditAppCredits->setLineWrapMode(QTextEdit::WidgetWidth);
-    QFont creditsFont = QApplication::font();
-    creditsFont.setPointSize(12);
-    creditsFont.setBold(false);
-    creditsFont.setItalic(false);
-    EditAppCredits->setFont(creditsFont);
-    QPalette palette = EditAppCredits->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, Qt::black);
-    EditAppCredits->setPalette(palette);
+    EditAppCredits = quillora::makeReadOnlyStyledField(this, QStringLiteral("EditAppCredits"),
+                                                       QRect(0, 132, WindowWidth, 140));
     EditAppCredits->setPlainText(
         QStringLiteral("Plain Text: kAppCredits\rHTML Text: kAppCreditsHTML"));
 

@@ -1,6 +1,9 @@
 #include "windows/styledtextfield.h"
 
+#include <QApplication>
+
 #include <QFontInfo>
+#include <QPalette>
 #include <QScrollBar>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -101,6 +104,30 @@ int TextEditField::ownTextSize() const
     // A font given in pixels has no point size of its own; the matched font has one.
     const QFont font = m_edit->document()->defaultFont();
     return font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
+}
+
+QTextEdit *makeReadOnlyStyledField(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *field = new QTextEdit(parent);
+    field->setObjectName(name);
+    field->setGeometry(geometry);
+    field->setReadOnly(true);
+    field->setAcceptRichText(false);
+    field->setTabChangesFocus(true);
+    field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    field->setLineWrapMode(QTextEdit::WidgetWidth);
+    QFont font = QApplication::font();
+    font.setPointSize(12);
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    field->setFont(font);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    field->setPalette(palette);
+    return field;
 }
 
 } // namespace quillora

@@ -2,7 +2,9 @@
 
 #include <QString>
 
+class QRect;
 class QTextEdit;
+class QWidget;
 
 namespace quillora {
 
@@ -41,6 +43,11 @@ protected:
 /// Replaces the edit's whole text by `text` in the edit's own plain style. (QTextEdit's own
 /// setPlainText gives the new text the style at the caret, which after a tag pass may be bold.)
 void setUnstyledText(QTextEdit *edit, const QString &text);
+
+/// A read-only text field for tagged text, as the help and credits fields are: the system font at
+/// 12 points, plain, black on white, wrapped at its width with a vertical scroll bar and no
+/// horizontal one; Tab moves the focus on.
+QTextEdit *makeReadOnlyStyledField(QWidget *parent, const QString &name, const QRect &geometry);
 
 /// A StyledTextField on a QTextEdit. The edit may be read-only: the field is changed by program
 /// through a text cursor, which read-only does not stop. The edit's own font gives the size

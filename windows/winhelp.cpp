@@ -1,6 +1,7 @@
 #include "windows/winhelp.h"
 
 #include "app/menubar1.h"
+#include "windows/styledtextfield.h"
 #include "windows/tagrenderer.h"
 #include "windows/windowregistry.h"
 
@@ -60,25 +61,8 @@ void winHelp::CreateControls()
 
 void winHelp::_CreateControls0()
 {
-    EditField1 = new QTextEdit(this);
-    EditField1->setObjectName(QStringLiteral("EditField1"));
-    EditField1->setGeometry(fieldGeometry(size()));
-    EditField1->setReadOnly(true);
-    EditField1->setAcceptRichText(false);
-    EditField1->setTabChangesFocus(true);
-    EditField1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    EditField1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    EditField1->setLineWrapMode(QTextEdit::WidgetWidth);
-    QFont font = QApplication::font();
-    font.setPointSize(12);
-    font.setBold(false);
-    font.setItalic(false);
-    font.setUnderline(false);
-    EditField1->setFont(font);
-    QPalette palette = EditField1->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, Qt::black);
-    EditField1->setPalette(palette);
+    EditField1 = quillora::makeReadOnlyStyledField(this, QStringLiteral("EditField1"),
+                                                   fieldGeometry(size()));
     EditField1->setPlainText(helpText());
     EditField1_Open();
 }
