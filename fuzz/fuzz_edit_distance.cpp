@@ -50,7 +50,8 @@ std::u32string referenceDecode(std::string_view text)
             valid = (next & 0xC0u) == 0x80u;
             value = (value << 6) | (next & 0x3Fu);
         }
-        valid = valid && value >= minimum && value <= 0x10FFFF && !(value >= 0xD800 && value <= 0xDFFF);
+        valid = valid && value >= minimum && value <= 0x10FFFF
+                && !(value >= 0xD800 && value <= 0xDFFF);
         if (valid) {
             out.push_back(value);
             i += length;
@@ -64,18 +65,21 @@ std::u32string referenceDecode(std::string_view text)
 
 std::int32_t referenceDistance(const std::u32string &a, const std::u32string &b)
 {
-    std::vector<std::vector<std::int32_t>> d(a.size() + 1, std::vector<std::int32_t>(b.size() + 1));
+    // d[i][j] is the distance of the first i characters of a and the first j of b.
+    const std::size_t width = b.size() + 1;
+    std::vector<std::int32_t> d((a.size() + 1) * width);
+    const auto at = [&](std::size_t i, std::size_t j) -> std::int32_t & { return d[i * width + j]; };
     for (std::size_t i = 0; i <= a.size(); ++i)
-        d[i][0] = static_cast<std::int32_t>(i);
+        at(i, 0) = static_cast<std::int32_t>(i);
     for (std::size_t j = 0; j <= b.size(); ++j)
-        d[0][j] = static_cast<std::int32_t>(j);
+        at(0, j) = static_cast<std::int32_t>(j);
     for (std::size_t i = 1; i <= a.size(); ++i) {
         for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::int32_t substitution = d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, substitution});
+            const std::int32_t substitution = at(i - 1, j - 1) + (a[i - 1] == b[j - 1] ? 0 : 1);
+            at(i, j) = std::min({at(i - 1, j) + 1, at(i, j - 1) + 1, substitution});
         }
     }
-    return d[a.size()][b.size()];
+    return at(a.size(), b.size());
 }
 
 } // namespace
