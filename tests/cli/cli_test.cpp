@@ -105,12 +105,24 @@ TEST_F(LookupTool, SearchPrintsAReadableTable)
 
 TEST_F(LookupTool, KeyTranslateAndDistanceGiveTheWorkedValues)
 {
-    ToolRun r = run("--key Robert Rupert Lloyd Pfister Christopher 'La Toya' LaToya 'van dyke' 2Pac");
-    EXPECT_EQ(r.out, "R163\nR163\nL430\nP123\nC623\nT000\nL300\nD200\n2120\n");
-    r = run("--translate Barbara BARBARA Christopher 'Mary Ann' \"O'Neil\"");
-    EXPECT_EQ(r.out, "Palapala\nPALaPALA\nKahalikakopahela\nMali Ana\nO'Neila\n");
+    // Every worked key, transliteration and distance, in batch through standard input.
+    ToolRun r = run("--key -", "Robert\nRupert\nBarbara\nJackson\nAnna\nAnn\nLloyd\nPfister\n"
+                               "Christopher\nlee\nO'Neil\nLa Toya\nLaToya\nvan dyke\nDe Wayne\n"
+                               "Hugh\nYvonne\n2Pac\n");
+    EXPECT_EQ(r.out, "R163\nR163\nB616\nJ250\nA500\nA500\nL430\nP123\nC623\nL000\nO540\n"
+                     "T000\nL300\nD200\nW500\nH200\nY150\n2120\n");
+    r = run("--translate -", "Barbara\nBARBARA\nRobert\nMark\nAaron\nJackson\nChristopher\n"
+                             "Kimberly\nMatthew\nYvonne\nEmma\nMary Ann\nJean Paul\nO'Neil\nBob\n");
+    EXPECT_EQ(r.out, "Palapala\nPALaPALA\nLopelaka\nMalaka\nAlona\nKakakakona\n"
+                     "Kahalikakopahela\nKimapelali\nMakahewa\nIwone\nEma\nMali Ana\n"
+                     "Keana Paula\nO'Neila\nPopa\n");
+    r = run("--distance -", "Mary\tMary\nJon\tJohn\nAnn\tAnna\nKathy\tCathy\nanna\tAnna\n"
+                            "ab\tba\nMarie\tMary\nkitten\tsitting\n");
+    EXPECT_EQ(r.out, "0\n1\n1\n1\n1\n2\n2\n3\n");
     r = run("--distance kitten sitting");
     EXPECT_EQ(r.out, "3\n");
+    r = run("--key 'La Toya' Robert");
+    EXPECT_EQ(r.out, "T000\nR163\n");
     EXPECT_EQ(r.status, 0);
 }
 
