@@ -9,7 +9,6 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
 #include <QTextEdit>
 
 #include <cstddef>
@@ -41,14 +40,6 @@ QString withoutTags(QString text)
     }
 }
 
-// The text as a field shows it (line ends become paragraph breaks, and so on).
-QString asShown(const QString &text)
-{
-    QTextDocument document;
-    document.setPlainText(text);
-    return document.toPlainText();
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -65,9 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view bytes = asText(data, size);
     const QString input = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     quillora::setUnstyledText(field, input);
+    // The field's own text, as the pass reads it: its line ends are paragraph breaks already, so a
+    // CR and an LF that a tag kept apart stay two breaks when the tag goes.
+    const QString expected = withoutTags(field->toPlainText());
     quillora::RenderTaggedText(field);
 
-    const QString expected = asShown(withoutTags(input));
     if (field->toPlainText() != expected) {
         dump("input", bytes);
         const QByteArray shown = field->toPlainText().toUtf8();
