@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -33,6 +34,23 @@ inline void dump(const char *label, std::string_view bytes)
 inline std::string_view asText(const unsigned char *data, std::size_t size)
 {
     return {reinterpret_cast<const char *>(data), size};
+}
+
+/// Two texts from one input: its first byte gives the length of the first (at most what is
+/// left), the rest of the input is the second.
+struct TwoTexts
+{
+    std::string_view first;
+    std::string_view second;
+};
+
+inline TwoTexts splitInput(const unsigned char *data, std::size_t size)
+{
+    if (size == 0)
+        return {};
+    const std::string_view rest = asText(data + 1, size - 1);
+    const std::string_view first = rest.substr(0, std::min<std::size_t>(data[0], rest.size()));
+    return {first, rest.substr(first.size())};
 }
 
 } // namespace quillora::fuzz

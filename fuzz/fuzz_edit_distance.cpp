@@ -88,9 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const std::string_view rest = quillora::fuzz::asText(data + 1, size - 1);
-    const std::string_view a = rest.substr(0, std::min<std::size_t>(data[0], rest.size()));
-    const std::string_view b = rest.substr(a.size());
+    const auto [a, b] = quillora::fuzz::splitInput(data, size);
 
     const std::u32string charsA = referenceDecode(a);
     const std::u32string charsB = referenceDecode(b);

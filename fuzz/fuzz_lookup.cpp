@@ -67,9 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const std::string_view rest = quillora::fuzz::asText(data + 1, size - 1);
-    const std::string_view typed = rest.substr(0, std::min<std::size_t>(data[0], rest.size()));
-    const std::string_view text = rest.substr(typed.size());
+    const auto [typed, text] = quillora::fuzz::splitInput(data, size);
 
     const quillora::NameTable table = quillora::parseNameList(text);
     checkTable(text, table);

@@ -15,32 +15,29 @@
 
 namespace {
 
-std::vector<std::string_view> splitLines(std::string_view text)
+// The pieces of `text` between `separator`s; an empty text is one empty piece.
+std::vector<std::string_view> split(std::string_view text, char separator)
 {
-    std::vector<std::string_view> lines;
+    std::vector<std::string_view> pieces;
     std::size_t start = 0;
     while (true) {
-        const std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+        const std::size_t end = text.find(separator, start);
+        pieces.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
         if (end == std::string_view::npos)
             break;
         start = end + 1;
     }
-    return lines;
+    return pieces;
+}
+
+std::vector<std::string_view> splitLines(std::string_view text)
+{
+    return split(text, '\n');
 }
 
 std::vector<std::string_view> splitTabs(std::string_view line)
 {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
-        if (tab == std::string_view::npos)
-            break;
-        start = tab + 1;
-    }
-    return fields;
+    return split(line, '\t');
 }
 
 bool isSpace(char c)
