@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include "windows/aboutwindow.h"
+#include "windows/buildversion.h"
 #include "windows/winhelp.h"
 
 App::App(int &argc, char **argv)
@@ -8,7 +9,7 @@ App::App(int &argc, char **argv)
 {
     setApplicationName(QStringLiteral("Quillora"));
     setApplicationDisplayName(QStringLiteral("Quillora"));
-    setApplicationVersion(QStringLiteral(QUILLORA_VERSION));
+    setApplicationVersion(QString::fromLatin1(quillora::kBuildVersionNumber));
     setOrganizationName(QStringLiteral("Quillora"));
     setDesktopFileName(QStringLiteral("org.quillora.Quillora"));
 }
@@ -49,29 +50,4 @@ bool App::handleMenuItem(const QString &itemName)
 {
     const auto handler = m_menuHandlers.constFind(itemName);
     return handler != m_menuHandlers.constEnd() && (*handler)();
-}
-
-int App::MajorVersion() const
-{
-    return QUILLORA_VERSION_MAJOR;
-}
-
-int App::MinorVersion() const
-{
-    return QUILLORA_VERSION_MINOR;
-}
-
-int App::BugVersion() const
-{
-    return QUILLORA_VERSION_PATCH;
-}
-
-int App::StageCode() const
-{
-    return QUILLORA_STAGE_CODE;
-}
-
-int App::NonReleaseVersion() const
-{
-    return QUILLORA_NON_RELEASE_VERSION;
 }

@@ -7,8 +7,8 @@
 #include <functional>
 
 /// The application object: exactly one exists, created at start-up and alive until the process
-/// ends. It quits when the last window closes, carries the version numbers of the build and
-/// answers the application-wide menu commands Help and About.
+/// ends. It quits when the last window closes and answers the application-wide menu commands
+/// Help and About.
 class App final : public QApplication
 {
     Q_OBJECT
@@ -32,14 +32,6 @@ public:
     void addMenuHandler(const QString &itemName, std::function<bool()> handler);
     /// Runs the handler registered for the item; false when there is none.
     bool handleMenuItem(const QString &itemName);
-
-    // The version of this build: major.minor.bug-fix, the stage (0 development, 1 alpha,
-    // 2 beta, 3 final release) and the non-release build number.
-    int MajorVersion() const;
-    int MinorVersion() const;
-    int BugVersion() const;
-    int StageCode() const;
-    int NonReleaseVersion() const;
 
 private:
     QHash<QString, std::function<bool()>> m_menuHandlers;

@@ -1,7 +1,7 @@
 #include "windows/aboutwindow.h"
 
-#include "app/app.h"
 #include "app/menubar1.h"
+#include "windows/buildversion.h"
 #include "windows/pictures.h"
 #include "windows/styledtextfield.h"
 #include "windows/tagrenderer.h"
@@ -14,29 +14,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTextEdit>
-
-namespace quillora {
-
-QString formatVersion(int major, int minor, int bug, int stage, int nonRelease)
-{
-    QString version = QString::number(major) + u'.' + QString::number(minor) + u'.'
-        + QString::number(bug);
-    const QString n = QString::number(nonRelease);
-    switch (stage) {
-    case 0:
-        return version + u" (Dev. " + n + u')';
-    case 1:
-        return version + u'a' + n;
-    case 2:
-        return version + u'b' + n;
-    case 3:
-        return version + u" (" + n + u')';
-    default:
-        return version;
-    }
-}
-
-} // namespace quillora
 
 namespace {
 
@@ -215,9 +192,7 @@ void AboutWindow::SetCreditsFieldText(const QString &text, bool render)
 
 QString AboutWindow::VersionString() const
 {
-    const App *app = App::instance();
-    return quillora::formatVersion(app->MajorVersion(), app->MinorVersion(), app->BugVersion(),
-                                   app->StageCode(), app->NonReleaseVersion());
+    return quillora::formatVersion(quillora::kBuildVersion);
 }
 
 QString AboutWindow::creditsText()

@@ -9,16 +9,6 @@ class QLabel;
 class QPainter;
 class QTextEdit;
 
-namespace quillora {
-
-/// The version as the About window shows it: major.minor.bug-fix, all three always written,
-/// then by stage: " (Dev. N)" for development (0), "aN" for alpha (1), "bN" for beta (2),
-/// " (N)" for a final release (3) and nothing for any other stage, N being the non-release
-/// number.
-QString formatVersion(int major, int minor, int bug, int stage, int nonRelease);
-
-} // namespace quillora
-
 /// The About window: the application icon, name and version, the credits in a scrolling field,
 /// the copyright notice and a badge that opens the project's web address. It lays itself out
 /// with or without the credits field. At most one exists at a time.
@@ -42,7 +32,7 @@ public:
     void SetupWindow();
     /// Puts the text into the credits field, rendering its tags when `render` is true.
     void SetCreditsFieldText(const QString &text, bool render);
-    /// The application's version, read from the application object.
+    /// The version of this build, formatted.
     QString VersionString() const;
 
     /// The credits in the tag markup.

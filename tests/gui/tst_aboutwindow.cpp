@@ -1,5 +1,6 @@
 #include "app/app.h"
 #include "windows/aboutwindow.h"
+#include "windows/buildversion.h"
 #include "windows/pictures.h"
 
 #include <QDesktopServices>
@@ -105,7 +106,7 @@ void TestAboutWindow::formatsVersion()
     QFETCH(int, stage);
     QFETCH(int, nonRelease);
     QFETCH(QString, version);
-    QCOMPARE(quillora::formatVersion(major, minor, bug, stage, nonRelease), version);
+    QCOMPARE(quillora::formatVersion({major, minor, bug, stage, nonRelease}), version);
 }
 
 void TestAboutWindow::windowSettings()
@@ -138,12 +139,8 @@ void TestAboutWindow::showsTexts()
     AboutWindow *window = AboutWindow::instance();
     window->Show(false);
     QCOMPARE(control<QLabel>(window, u"StatAppName"_s)->text(), u"Quillora"_s);
-    const App *app = App::instance();
     QCOMPARE(control<QLabel>(window, u"StatAppVersion"_s)->text(),
-             u"Version "_s
-                 + quillora::formatVersion(app->MajorVersion(), app->MinorVersion(),
-                                           app->BugVersion(), app->StageCode(),
-                                           app->NonReleaseVersion()));
+             u"Version "_s + quillora::formatVersion(quillora::kBuildVersion));
 
     const QStringList notice = AboutWindow::copyrightNotice().split(u'\r');
     QCOMPARE(notice.size(), 2);
