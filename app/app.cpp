@@ -40,14 +40,3 @@ bool App::_HelpHelp_Action()
     help->activateWindow();
     return false;
 }
-
-void App::addMenuHandler(const QString &itemName, std::function<bool()> handler)
-{
-    m_menuHandlers.insert(itemName, std::move(handler));
-}
-
-bool App::handleMenuItem(const QString &itemName)
-{
-    const auto handler = m_menuHandlers.constFind(itemName);
-    return handler != m_menuHandlers.constEnd() && (*handler)();
-}

@@ -1,10 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QHash>
-#include <QString>
-
-#include <functional>
 
 /// The application object: exactly one exists, created at start-up and alive until the process
 /// ends. It quits when the last window closes and answers the application-wide menu commands
@@ -27,12 +23,4 @@ public:
     bool _HelpAbout_Action();
     /// The Help command: shows the help window and brings it to the front. Returns false.
     bool _HelpHelp_Action();
-
-    /// Registers an application-level handler for the menu item of this name.
-    void addMenuHandler(const QString &itemName, std::function<bool()> handler);
-    /// Runs the handler registered for the item; false when there is none.
-    bool handleMenuItem(const QString &itemName);
-
-private:
-    QHash<QString, std::function<bool()>> m_menuHandlers;
 };

@@ -1,8 +1,8 @@
 // Quillora: finds the Hawaiian forms of English first names.
 
 #include "app/app.h"
-#include "app/menubar1.h"
 #include "engine/names.h"
+#include "windows/menubar1.h"
 #include "windows/pictures.h"
 #include "windows/window1.h"
 #include "windows/windowregistry.h"
@@ -43,9 +43,10 @@ int main(int argc, char *argv[])
     {
         App app(argc, argv);
         app.setWindowIcon(quillora::pictures::applicationIcon());
-        MenuBar1::instance();
-        app.addMenuHandler(QStringLiteral("HelpAbout"), [&app] { return app._HelpAbout_Action(); });
-        app.addMenuHandler(QStringLiteral("HelpHelp"), [&app] { return app._HelpHelp_Action(); });
+        // The application answers Help and About; the menu bar finds the handlers by item name.
+        MenuBar1 *menuBar = MenuBar1::instance();
+        menuBar->addMenuHandler(QStringLiteral("HelpAbout"), [&app] { return app._HelpAbout_Action(); });
+        menuBar->addMenuHandler(QStringLiteral("HelpHelp"), [&app] { return app._HelpHelp_Action(); });
         app.Event_Open();
         Window1::instance();
 

@@ -1,6 +1,6 @@
 #include "windows/aboutwindow.h"
 
-#include "app/menubar1.h"
+#include "windows/menubar1.h"
 #include "windows/buildversion.h"
 #include "windows/pictures.h"
 #include "windows/styledtextfield.h"

@@ -1,6 +1,6 @@
 #include "windows/window1.h"
 
-#include "app/menubar1.h"
+#include "windows/menubar1.h"
 #include "engine/lookup.h"
 #include "engine/names.h"
 #include "windows/cellgraphics.h"

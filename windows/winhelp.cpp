@@ -1,6 +1,6 @@
 #include "windows/winhelp.h"
 
-#include "app/menubar1.h"
+#include "windows/menubar1.h"
 #include "windows/styledtextfield.h"
 #include "windows/tagrenderer.h"
 #include "windows/windowregistry.h"

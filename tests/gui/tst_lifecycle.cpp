@@ -2,7 +2,7 @@
 
 #include "tests/gui/guitest.h"
 #include "app/app.h"
-#include "app/menubar1.h"
+#include "windows/menubar1.h"
 #include "windows/aboutwindow.h"
 #include "windows/window1.h"
 #include "windows/windowregistry.h"

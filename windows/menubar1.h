@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -12,7 +14,8 @@ class QWidget;
 /// The program's one menu bar: File (Quit), Edit (the text-editing commands) and Help (Help,
 /// About). It owns the menus and their actions; every window that shows a menu bar shows these
 /// menus, and every window of the program takes the actions, so their shortcuts work in all of
-/// them, also in windows without a menu bar.
+/// them, also in windows without a menu bar. Quit and the editing commands are built in; Help
+/// and About run the handlers that the application registers under their item names.
 class MenuBar1 final : public QObject
 {
     Q_OBJECT
@@ -37,6 +40,12 @@ public:
     /// The menus in the bar, in order.
     QList<QMenu *> menus() const;
 
+    /// Registers the handler that runs when the item of this name is chosen, in place of any
+    /// handler registered before under that name.
+    void addMenuHandler(const QString &itemName, std::function<bool()> handler);
+    /// Runs the handler registered for the item; false when there is none.
+    bool handleMenuItem(const QString &itemName);
+
 private:
     void Untitled0(); // File
     void Untitled1(); // Edit
@@ -50,4 +59,5 @@ private:
     std::unique_ptr<QMenu> m_fileMenu;
     std::unique_ptr<QMenu> m_editMenu;
     std::unique_ptr<QMenu> m_helpMenu;
+    QHash<QString, std::function<bool()>> m_menuHandlers;
 };

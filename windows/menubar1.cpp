@@ -1,9 +1,9 @@
-#include "app/menubar1.h"
+#include "windows/menubar1.h"
 
-#include "app/app.h"
-#include "app/editcommands.h"
+#include "windows/editcommands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -74,7 +74,8 @@ void MenuBar1::Untitled0()
                             QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
     // Quit at any time, whatever windows are open.
-    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    connect(quit, &QAction::triggered, QCoreApplication::instance(), &QCoreApplication::quit,
+            Qt::QueuedConnection);
 }
 
 void MenuBar1::Untitled1()
@@ -105,14 +106,11 @@ void MenuBar1::Untitled1()
 void MenuBar1::Untitled2()
 {
     m_helpMenu.reset(addMenu(QStringLiteral("HelpMenu"), tr("&Help")));
-    // Both commands are answered by the application object's handlers, found by item name.
+    // Both commands are answered by the handlers registered under their item names.
     for (const auto &[name, text] : {std::pair{QStringLiteral("HelpHelp"), tr("&Help...")},
                                      std::pair{QStringLiteral("HelpAbout"), tr("&About Quillora...")}}) {
         QAction *action = addItem(m_helpMenu.get(), name, text, QKeySequence());
-        connect(action, &QAction::triggered, this, [name = name] {
-            if (App *app = App::instance())
-                app->handleMenuItem(name);
-        });
+        connect(action, &QAction::triggered, this, [this, name = name] { handleMenuItem(name); });
         if (name == QLatin1String("HelpAbout"))
             action->setMenuRole(QAction::AboutRole);
     }
@@ -152,4 +150,15 @@ QAction *MenuBar1::item(const QString &name) const
 QList<QMenu *> MenuBar1::menus() const
 {
     return {m_fileMenu.get(), m_editMenu.get(), m_helpMenu.get()};
+}
+
+void MenuBar1::addMenuHandler(const QString &itemName, std::function<bool()> handler)
+{
+    m_menuHandlers.insert(itemName, std::move(handler));
+}
+
+bool MenuBar1::handleMenuItem(const QString &itemName)
+{
+    const auto handler = m_menuHandlers.constFind(itemName);
+    return handler != m_menuHandlers.constEnd() && (*handler)();
 }
