@@ -5,6 +5,7 @@
 #include "windows/pictures.h"
 #include "windows/styledtextfield.h"
 #include "windows/tagrenderer.h"
+#include "windows/textresource.h"
 #include "windows/windowregistry.h"
 
 #include <QApplication>

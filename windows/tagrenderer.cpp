@@ -2,23 +2,10 @@
 
 #include "windows/styledtextfield.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <cmath>
 
 namespace quillora {
-
-QString textResource(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = QString::fromUtf8(file.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
-    text.replace(u'\n', u'\r');
-    return text;
-}
 
 int tagSizeValue(QStringView inside)
 {

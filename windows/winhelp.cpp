@@ -3,6 +3,7 @@
 #include "windows/menubar1.h"
 #include "windows/styledtextfield.h"
 #include "windows/tagrenderer.h"
+#include "windows/textresource.h"
 #include "windows/windowregistry.h"
 
 #include <QApplication>
