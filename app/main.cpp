@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
         menuBar->addMenuHandler(QStringLiteral("HelpAbout"), [&app] { return app._HelpAbout_Action(); });
         menuBar->addMenuHandler(QStringLiteral("HelpHelp"), [&app] { return app._HelpHelp_Action(); });
         app.Event_Open();
-        Window1::instance();
+        Window1::instance()->show();
 
         status = App::exec();
 

@@ -101,7 +101,7 @@ AboutWindow::AboutWindow()
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(QString());
     setFixedSize(WindowWidth, HeightWithCredits);
-    createControls();
+    CreateControls();
     MenuBar1::instance()->addShortcutsTo(this);
     quillora::WindowRegistry::add(this);
 }
@@ -113,7 +113,7 @@ AboutWindow *AboutWindow::instance()
     return new AboutWindow;
 }
 
-void AboutWindow::createControls()
+void AboutWindow::CreateControls()
 {
     auto *iconCanvas = new Canvas(this);
     iconCanvas->setObjectName(QStringLiteral("AppIconCanvas"));
@@ -123,19 +123,14 @@ void AboutWindow::createControls()
 
     StatAppName = makeLabel(this, QStringLiteral("StatAppName"), QRect(20, 86, 244, 16),
                             labelFont(14, true));
-    StatAppName->setText(QStringLiteral("kAppName"));
     StatAppVersion = makeLabel(this, QStringLiteral("StatAppVersion"), QRect(20, 112, 244, 12),
                                labelFont(10, false));
-    StatAppVersion->setText(QStringLiteral("kAppVersion"));
 
     EditAppCredits = quillora::makeReadOnlyStyledField(this, QStringLiteral("EditAppCredits"),
                                                        QRect(0, 132, WindowWidth, 140));
-    EditAppCredits->setPlainText(
-        QStringLiteral("Plain Text: kAppCredits\rHTML Text: kAppCreditsHTML"));
 
     StatAppCopyright = makeLabel(this, QStringLiteral("StatAppCopyright"),
                                  QRect(20, 280, 244, 32), labelFont(10, false));
-    StatAppCopyright->setText(QStringLiteral("kAppCopyright"));
 
     auto *badgeCanvas = new Canvas(this);
     badgeCanvas->setObjectName(QStringLiteral("ZorvikIconCanvas"));

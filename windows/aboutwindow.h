@@ -45,7 +45,7 @@ public:
     static std::function<bool(const QUrl &)> openWebAddress;
 
 private:
-    void createControls();
+    void CreateControls();
 
     void AppIconCanvas_Paint(QPainter &g);
     bool ZorvikIconCanvas_MouseDown(int x, int y);

@@ -21,9 +21,9 @@ std::unique_ptr<MenuBar1> &menuBarSlot()
 MenuBar1::MenuBar1()
 {
     setObjectName(QStringLiteral("MenuBar1"));
-    Untitled0();
-    Untitled1();
-    Untitled2();
+    createFileMenu();
+    createEditMenu();
+    createHelpMenu();
 }
 
 MenuBar1::~MenuBar1() = default;
@@ -67,7 +67,7 @@ void MenuBar1::addSeparator(QMenu *menu, const QString &name)
     menu->addAction(separator);
 }
 
-void MenuBar1::Untitled0()
+void MenuBar1::createFileMenu()
 {
     m_fileMenu.reset(addMenu(QStringLiteral("FileMenu"), tr("&File")));
     QAction *quit = addItem(m_fileMenu.get(), QStringLiteral("FileQuit"), tr("&Quit"),
@@ -78,7 +78,7 @@ void MenuBar1::Untitled0()
             Qt::QueuedConnection);
 }
 
-void MenuBar1::Untitled1()
+void MenuBar1::createEditMenu()
 {
     using quillora::EditCommand;
     m_editMenu.reset(addMenu(QStringLiteral("EditMenu"), tr("&Edit")));
@@ -103,7 +103,7 @@ void MenuBar1::Untitled1()
              EditCommand::SelectAll);
 }
 
-void MenuBar1::Untitled2()
+void MenuBar1::createHelpMenu()
 {
     m_helpMenu.reset(addMenu(QStringLiteral("HelpMenu"), tr("&Help")));
     // Both commands are answered by the handlers registered under their item names.

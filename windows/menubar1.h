@@ -47,9 +47,9 @@ public:
     bool handleMenuItem(const QString &itemName);
 
 private:
-    void Untitled0(); // File
-    void Untitled1(); // Edit
-    void Untitled2(); // Help
+    void createFileMenu();
+    void createEditMenu();
+    void createHelpMenu();
 
     QMenu *addMenu(const QString &name, const QString &text);
     QAction *addItem(QMenu *menu, const QString &name, const QString &text,

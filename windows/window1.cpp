@@ -48,9 +48,7 @@ Window1::Window1(NameListSource nameList)
     quillora::WindowRegistry::add(this);
     Layout();
     CreateControls();
-    AddMenuHandlers();
-    Event_Open();
-    show();
+    ParseNameList();
 }
 
 Window1::~Window1()
@@ -85,11 +83,6 @@ void Window1::Layout()
 
 void Window1::CreateControls()
 {
-    _CreateControls0();
-}
-
-void Window1::_CreateControls0()
-{
     QWidget *content = centralWidget();
 
     m_sName = new QLabel(tr("Enter a Name to translate:"), content);
@@ -120,6 +113,7 @@ void Window1::_CreateControls0()
         return lData_CellTextPaint(g, row, column, x, y);
     });
     m_lData->setDragRowHandler([this](DragItem &drag, int row) { return lData_DragRow(drag, row); });
+    m_lData->setEnableDrag(true);
 
     m_sResults = new QLabel(tr("Results:"), content);
     m_sResults->setObjectName(QStringLiteral("sResults"));
@@ -130,17 +124,6 @@ void Window1::_CreateControls0()
     m_eName->setFocus();
 
     placeAnchoredControls();
-    lData_Open();
-}
-
-void Window1::AddMenuHandlers()
-{
-    // The main window has no menu handlers of its own; Help and About are the application's.
-}
-
-void Window1::Event_Open()
-{
-    ParseNameList();
 }
 
 void Window1::placeAnchoredControls()
@@ -183,11 +166,6 @@ void Window1::TranslateName(const QString &name)
     }
     update();
     m_lData->viewport()->update();
-}
-
-void Window1::lData_Open()
-{
-    m_lData->setEnableDrag(true);
 }
 
 bool Window1::lData_CellBackgroundPaint(CellGraphics &g, int row, int /*column*/)
@@ -242,24 +220,3 @@ QString Window1::lineEnd()
     return QStringLiteral("\n");
 #endif
 }
-
-#define QUILLORA_MENU_ITEM_ACCESSOR(name)                                                          \
-    QAction *Window1::name() const                                                                 \
-    {                                                                                              \
-        return MenuBar1::instance()->item(QStringLiteral(#name));                                  \
-    }
-QUILLORA_MENU_ITEM_ACCESSOR(FileMenu)
-QUILLORA_MENU_ITEM_ACCESSOR(FileQuit)
-QUILLORA_MENU_ITEM_ACCESSOR(EditMenu)
-QUILLORA_MENU_ITEM_ACCESSOR(EditUndo)
-QUILLORA_MENU_ITEM_ACCESSOR(UntitledMenu1)
-QUILLORA_MENU_ITEM_ACCESSOR(EditCut)
-QUILLORA_MENU_ITEM_ACCESSOR(EditCopy)
-QUILLORA_MENU_ITEM_ACCESSOR(EditPaste)
-QUILLORA_MENU_ITEM_ACCESSOR(EditClear)
-QUILLORA_MENU_ITEM_ACCESSOR(UntitledMenu0)
-QUILLORA_MENU_ITEM_ACCESSOR(EditSelectAll)
-QUILLORA_MENU_ITEM_ACCESSOR(HelpMenu)
-QUILLORA_MENU_ITEM_ACCESSOR(HelpHelp)
-QUILLORA_MENU_ITEM_ACCESSOR(HelpAbout)
-#undef QUILLORA_MENU_ITEM_ACCESSOR

@@ -25,9 +25,9 @@ winHelp::winHelp()
 {
     Layout();
     CreateControls();
-    AddMenuHandlers();
+    // No commands of its own; the application's commands stay available through their shortcuts.
+    MenuBar1::instance()->addShortcutsTo(this);
     quillora::WindowRegistry::add(this);
-    show();
 }
 
 winHelp *winHelp::instance()
@@ -57,11 +57,6 @@ void winHelp::Layout()
 
 void winHelp::CreateControls()
 {
-    _CreateControls0();
-}
-
-void winHelp::_CreateControls0()
-{
     EditField1 = quillora::makeReadOnlyStyledField(this, QStringLiteral("EditField1"),
                                                    fieldGeometry(size()));
     EditField1->setPlainText(helpText());
@@ -71,12 +66,6 @@ void winHelp::_CreateControls0()
 void winHelp::EditField1_Open()
 {
     quillora::RenderTaggedText(EditField1);
-}
-
-void winHelp::AddMenuHandlers()
-{
-    // No commands of its own; the application's commands stay available through its shortcuts.
-    MenuBar1::instance()->addShortcutsTo(this);
 }
 
 void winHelp::resizeEvent(QResizeEvent *event)

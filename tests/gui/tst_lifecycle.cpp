@@ -49,6 +49,7 @@ void TestLifecycle::accessorsReturnTheOpenWindowOrANewOne()
 void TestLifecycle::closingTheLastWindowQuits()
 {
     QPointer<Window1> main = Window1::instance();
+    main->show();
     QTimer::singleShot(0, main, &QWidget::close);
     QCOMPARE(QCoreApplication::exec(), 0);
     QTRY_VERIFY(main.isNull());
@@ -57,7 +58,9 @@ void TestLifecycle::closingTheLastWindowQuits()
 void TestLifecycle::closingTheMainWindowWhileHelpIsOpenDoesNotQuit()
 {
     QPointer<Window1> main = Window1::instance();
+    main->show();
     QPointer<winHelp> help = winHelp::instance();
+    help->show();
     bool runningWithHelpAlone = false;
     QTimer::singleShot(0, main, &QWidget::close);
     QTimer::singleShot(200, help, [&] {
@@ -70,8 +73,8 @@ void TestLifecycle::closingTheMainWindowWhileHelpIsOpenDoesNotQuit()
 
 void TestLifecycle::quitEndsTheLoopWithSeveralWindowsOpen()
 {
-    Window1::instance();
-    winHelp::instance();
+    Window1::instance()->show();
+    winHelp::instance()->show();
     AboutWindow::instance()->Show(true);
     QTimer::singleShot(0, [] { MenuBar1::instance()->item(QStringLiteral("FileQuit"))->trigger(); });
     QCOMPARE(QCoreApplication::exec(), 0);

@@ -101,8 +101,6 @@ void TestMenuBar::oneMenuBarServesTheApplicationAndTheMainWindow()
     for (QAction *action : window.menuBar()->actions())
         shown.append(action->menu());
     QCOMPARE(shown, MenuBar1::instance()->menus());
-    QCOMPARE(window.FileQuit(), MenuBar1::instance()->item(QStringLiteral("FileQuit")));
-    QCOMPARE(window.HelpAbout()->text(), QStringLiteral("&About Quillora..."));
 }
 
 void TestMenuBar::shortcutsWorkInWindowsWithoutAMenuBar()
@@ -121,26 +119,30 @@ void TestMenuBar::editCommandsActOnTheFocusedField()
 {
     Window1 window([] { return std::string(); });
     window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto run = [](const char *item) {
+        MenuBar1::instance()->item(QString::fromLatin1(item))->trigger();
+    };
     QLineEdit *field = window.eName();
     field->setFocus();
     QTRY_VERIFY(field->hasFocus());
     QTest::keyClicks(field, QStringLiteral("Kathy"));
 
-    window.EditSelectAll()->trigger();
+    run("EditSelectAll");
     QCOMPARE(field->selectedText(), QStringLiteral("Kathy"));
-    window.EditCopy()->trigger();
+    run("EditCopy");
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Kathy"));
-    window.EditClear()->trigger();
+    run("EditClear");
     QCOMPARE(field->text(), QString());
-    window.EditClear()->trigger(); // with nothing selected, Delete does nothing
-    window.EditPaste()->trigger();
-    window.EditPaste()->trigger();
+    run("EditClear"); // with nothing selected, Delete does nothing
+    run("EditPaste");
+    run("EditPaste");
     QCOMPARE(field->text(), QStringLiteral("KathyKathy"));
-    window.EditUndo()->trigger();
+    run("EditUndo");
     QCOMPARE(field->text(), QStringLiteral("Kathy"));
     field->setSelection(0, 2);
-    window.EditCut()->trigger();
+    run("EditCut");
     QCOMPARE(field->text(), QStringLiteral("thy"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Ka"));
 }

@@ -68,6 +68,7 @@ private slots:
         quillora::test::failOnWarnings();
         m_window = std::make_unique<Window1>([] { return std::string("Kathy\tKakai"); });
         m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         m_list = m_window->lData();
     }

@@ -50,6 +50,7 @@ void TestSoak::memoryStaysFlatOverTenThousandSearches()
                             QStringLiteral("JOS\u00C9"), QStringLiteral("Zebulon"), QStringLiteral("Ann")};
     auto window = std::make_unique<Window1>();
     window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const qint64 afterStart = residentKiB();
 

@@ -55,6 +55,7 @@ private slots:
         quillora::test::failOnWarnings();
         m_window = std::make_unique<Window1>([] { return kKathyList; });
         m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
     void cleanup() { m_window.reset(); }

@@ -13,6 +13,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The help window as the Help command leaves it: open and in front.
+winHelp *shownHelp()
+{
+    App::instance()->_HelpHelp_Action();
+    return winHelp::instance();
+}
+
 QTextEdit *helpField(winHelp *window)
 {
     return window->findChild<QTextEdit *>(u"EditField1"_s);
@@ -79,7 +86,7 @@ void TestWinHelp::helpTextEndsEachLineWithCarriageReturn()
 
 void TestWinHelp::windowSettings()
 {
-    winHelp *window = winHelp::instance();
+    winHelp *window = shownHelp();
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), u"Help"_s);
     QCOMPARE(window->size(), QSize(400, 400));
@@ -100,7 +107,7 @@ void TestWinHelp::windowSettings()
 
 void TestWinHelp::rendersHelpText()
 {
-    const QTextEdit *field = helpField(winHelp::instance());
+    const QTextEdit *field = helpField(shownHelp());
     const QString shown = field->toPlainText();
     QVERIFY(!shown.contains(u'<'));
     QVERIFY(!shown.contains(u'>'));
@@ -160,7 +167,7 @@ void TestWinHelp::helpAfterCloseShowsFreshWindowAtTop()
 
 void TestWinHelp::fieldCoversWindowWhenResized()
 {
-    winHelp *window = winHelp::instance();
+    winHelp *window = shownHelp();
     window->resize(250, 180);
     QCOMPARE(helpField(window)->geometry(), QRect(-1, -1, 252, 182));
     window->resize(10, 10);
@@ -170,7 +177,7 @@ void TestWinHelp::fieldCoversWindowWhenResized()
 
 void TestWinHelp::userCannotTypeIntoText()
 {
-    QTextEdit *field = helpField(winHelp::instance());
+    QTextEdit *field = helpField(shownHelp());
     const QString before = field->toPlainText();
     QTest::keyClicks(field, u"typed"_s);
     QTest::keyClick(field, Qt::Key_Backspace);
