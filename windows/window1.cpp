@@ -159,10 +159,14 @@ void Window1::TranslateName(const QString &name)
                                                                       static_cast<std::size_t>(typed.size())));
     for (const quillora::ResultRow &row : rows) {
         m_lData->AddRow(fromUtf8(row.english));
+        const int added = m_lData->LastIndex();
         const std::string_view mark = quillora::rowMark(row.kind);
         if (!mark.empty())
-            m_lData->setCellTag(m_lData->LastIndex(), 0, QString::fromLatin1(mark.data(), static_cast<qsizetype>(mark.size())));
-        m_lData->setCell(m_lData->LastIndex(), 1, fromUtf8(row.hawaiian));
+            m_lData->setCellTag(added, 0, QString::fromLatin1(mark.data(), static_cast<qsizetype>(mark.size())));
+        m_lData->setCell(added, 1, fromUtf8(row.hawaiian));
+        // Every cell's text sits a little in from the cell's edge.
+        m_lData->setCellAlignmentOffset(added, 0, kTextInset);
+        m_lData->setCellAlignmentOffset(added, 1, kTextInset);
     }
     update();
     m_lData->viewport()->update();
@@ -180,9 +184,8 @@ bool Window1::lData_CellBackgroundPaint(CellGraphics &g, int row, int /*column*/
     return false;
 }
 
-bool Window1::lData_CellTextPaint(CellGraphics &g, int row, int column, int /*x*/, int /*y*/)
+bool Window1::lData_CellTextPaint(CellGraphics &g, int row, int /*column*/, int /*x*/, int /*y*/)
 {
-    m_lData->setCellAlignmentOffset(row, column, kTextInset);
     // The mark of column 0 styles the whole row.
     const QString mark = m_lData->CellTag(row, 0).toString();
     g.setBold(mark == QLatin1String("+"));

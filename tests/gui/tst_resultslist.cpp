@@ -8,6 +8,7 @@
 
 #include <QHeaderView>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
@@ -77,6 +78,7 @@ private slots:
     void evenRowsAreStripedAndEveryCellHasItsSeparator();
     void selectionIsDrawnOverTheStripe();
     void textIsInsetByFivePixels();
+    void paintingWritesNoItemData();
     void rowMarksChooseTheStyleOfBothCells_data();
     void rowMarksChooseTheStyleOfBothCells();
     void boldAndItalicRowsLookDifferent();
@@ -119,13 +121,16 @@ void TestResultsList::selectionIsDrawnOverTheStripe()
 
 void TestResultsList::textIsInsetByFivePixels()
 {
-    fillRows(m_list, {{}, {}});
+    // The rows as a search adds them: Kathy, then its letter-by-letter row.
+    m_window->TranslateName(QStringLiteral("Kathy"));
+    QCOMPARE(m_list->ListCount(), 2);
     const QImage withInset = render(m_list);
-    for (int row = 0; row < 2; ++row)
+    for (int row = 0; row < 2; ++row) {
         QCOMPARE(m_list->CellAlignmentOffset(row, 0), 5);
+        QCOMPARE(m_list->CellAlignmentOffset(row, 1), 5);
+    }
 
-    // Without the handler nothing moves the text: the same rows then start 5 pixels further left.
-    m_list->setCellTextPaintHandler({});
+    // With no offset the same rows start 5 pixels further left.
     for (int row = 0; row < 2; ++row) {
         m_list->setCellAlignmentOffset(row, 0, 0);
         m_list->setCellAlignmentOffset(row, 1, 0);
@@ -143,6 +148,14 @@ void TestResultsList::textIsInsetByFivePixels()
             QCOMPARE(insetStart - plainStart, 5);
         }
     }
+}
+
+void TestResultsList::paintingWritesNoItemData()
+{
+    m_window->TranslateName(QStringLiteral("Kathy"));
+    QSignalSpy changed(m_list->model(), &QAbstractItemModel::dataChanged);
+    render(m_list);
+    QCOMPARE(changed.size(), 0);
 }
 
 void TestResultsList::rowMarksChooseTheStyleOfBothCells_data()
