@@ -4,12 +4,14 @@
 #include "windows/buildversion.h"
 #include "windows/winhelp.h"
 
+namespace quillora {
+
 App::App(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Quillora"));
     setApplicationDisplayName(QStringLiteral("Quillora"));
-    setApplicationVersion(QString::fromLatin1(quillora::kBuildVersionNumber));
+    setApplicationVersion(QString::fromLatin1(kBuildVersionNumber));
     setOrganizationName(QStringLiteral("Quillora"));
     setDesktopFileName(QStringLiteral("org.quillora.Quillora"));
 }
@@ -40,3 +42,5 @@ bool App::_HelpHelp_Action()
     help->activateWindow();
     return false;
 }
+
+} // namespace quillora

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+namespace quillora {
+
 /// The application object: exactly one exists, created at start-up and alive until the process
 /// ends. It quits when the last window closes and answers the application-wide menu commands
 /// Help and About.
@@ -24,3 +26,5 @@ public:
     /// The Help command: shows the help window and brings it to the front. Returns false.
     bool _HelpHelp_Action();
 };
+
+} // namespace quillora

@@ -39,10 +39,11 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
 
+    using namespace quillora;
     int status = 0;
     {
         App app(argc, argv);
-        app.setWindowIcon(quillora::pictures::applicationIcon());
+        app.setWindowIcon(pictures::applicationIcon());
         // The application answers Help and About; the menu bar finds the handlers by item name.
         MenuBar1 *menuBar = MenuBar1::instance();
         menuBar->addMenuHandler(QStringLiteral("HelpAbout"), [&app] { return app._HelpAbout_Action(); });
@@ -53,9 +54,9 @@ int main(int argc, char *argv[])
         status = App::exec();
 
         // Finalisation: the caches, then the windows still open, then the menu bar.
-        quillora::names::release();
-        quillora::pictures::release();
-        quillora::WindowRegistry::releaseAll();
+        names::release();
+        pictures::release();
+        WindowRegistry::releaseAll();
         MenuBar1::release();
     }
     return status;

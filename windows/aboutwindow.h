@@ -3,15 +3,16 @@
 #include <QUrl>
 #include <QWidget>
 
-#include <functional>
-
 class QLabel;
 class QPainter;
 class QTextEdit;
 
+namespace quillora {
+
 /// The About window: the application icon, name and version, the credits in a scrolling field,
-/// the copyright notice and a badge that opens the project's web address. It lays itself out
-/// with or without the credits field. At most one exists at a time.
+/// the copyright notice and a badge that opens the project's web address in the user's browser
+/// (through QDesktopServices). It lays itself out with or without the credits field. At most one
+/// exists at a time.
 class AboutWindow final : public QWidget
 {
     Q_OBJECT
@@ -24,7 +25,7 @@ public:
     static AboutWindow *instance();
 
     /// Whether the credits field is part of the layout; set by Show, read by SetupWindow.
-    bool UseCredits = false;
+    bool UseCredits() const { return m_useCredits; }
 
     /// Sets the window up with or without its credits and brings it to the front.
     void Show(bool useCredits);
@@ -41,8 +42,6 @@ public:
     static QString copyrightNotice();
     /// The address that the badge opens.
     static QUrl webAddress();
-    /// Opens a web address in the user's browser; replaceable, so that a test can watch it.
-    static std::function<bool(const QUrl &)> openWebAddress;
 
 private:
     void CreateControls();
@@ -51,10 +50,14 @@ private:
     bool ZorvikIconCanvas_MouseDown(int x, int y);
     void ZorvikIconCanvas_Paint(QPainter &g);
 
-    QWidget *AppIconCanvas = nullptr;
-    QLabel *StatAppName = nullptr;
-    QLabel *StatAppVersion = nullptr;
-    QTextEdit *EditAppCredits = nullptr;
-    QLabel *StatAppCopyright = nullptr;
-    QWidget *ZorvikIconCanvas = nullptr;
+    bool m_useCredits = false;
+
+    QWidget *m_appIconCanvas = nullptr;
+    QLabel *m_statAppName = nullptr;
+    QLabel *m_statAppVersion = nullptr;
+    QTextEdit *m_editAppCredits = nullptr;
+    QLabel *m_statAppCopyright = nullptr;
+    QWidget *m_zorvikIconCanvas = nullptr;
 };
+
+} // namespace quillora

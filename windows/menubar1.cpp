@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+namespace quillora {
+
 namespace {
 
 std::unique_ptr<MenuBar1> &menuBarSlot()
@@ -80,13 +82,12 @@ void MenuBar1::createFileMenu()
 
 void MenuBar1::createEditMenu()
 {
-    using quillora::EditCommand;
     m_editMenu.reset(addMenu(QStringLiteral("EditMenu"), tr("&Edit")));
     QMenu *menu = m_editMenu.get();
     auto editItem = [&](const QString &name, const QString &text, const QKeySequence &shortcut,
                         EditCommand command) {
         QAction *action = addItem(menu, name, text, shortcut);
-        connect(action, &QAction::triggered, this, [command] { quillora::runEditCommand(command); });
+        connect(action, &QAction::triggered, this, [command] { runEditCommand(command); });
     };
     editItem(QStringLiteral("EditUndo"), tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
              EditCommand::Undo);
@@ -162,3 +163,5 @@ bool MenuBar1::handleMenuItem(const QString &itemName)
     const auto handler = m_menuHandlers.constFind(itemName);
     return handler != m_menuHandlers.constEnd() && (*handler)();
 }
+
+} // namespace quillora

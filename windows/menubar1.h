@@ -11,6 +11,8 @@ class QMainWindow;
 class QMenu;
 class QWidget;
 
+namespace quillora {
+
 /// The program's one menu bar: File (Quit), Edit (the text-editing commands) and Help (Help,
 /// About). It owns the menus and their actions; every window that shows a menu bar shows these
 /// menus, and every window of the program takes the actions, so their shortcuts work in all of
@@ -61,3 +63,5 @@ private:
     std::unique_ptr<QMenu> m_helpMenu;
     QHash<QString, std::function<bool()>> m_menuHandlers;
 };
+
+} // namespace quillora

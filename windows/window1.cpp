@@ -15,9 +15,7 @@
 
 #include <limits>
 
-using quillora::CellGraphics;
-using quillora::DragItem;
-using quillora::ListBox;
+namespace quillora {
 
 namespace {
 
@@ -41,11 +39,11 @@ QString fromUtf8(const std::string &text)
 } // namespace
 
 Window1::Window1(NameListSource nameList)
-    : m_nameList(nameList ? std::move(nameList) : [] { return quillora::names::names(); })
+    : m_nameList(nameList ? std::move(nameList) : [] { return names::names(); })
 {
     setObjectName(QStringLiteral("Window1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    quillora::WindowRegistry::add(this);
+    WindowRegistry::add(this);
     Layout();
     CreateControls();
     ParseNameList();
@@ -62,7 +60,7 @@ Window1::~Window1()
 
 Window1 *Window1::instance()
 {
-    if (Window1 *open = quillora::WindowRegistry::find<Window1>())
+    if (Window1 *open = WindowRegistry::find<Window1>())
         return open;
     return new Window1;
 }
@@ -142,7 +140,7 @@ bool Window1::eventFilter(QObject *watched, QEvent *event)
 
 void Window1::ParseNameList()
 {
-    m_records = quillora::parseNameList(m_nameList());
+    m_records = parseNameList(m_nameList());
 }
 
 void Window1::pFind_Action()
@@ -155,12 +153,12 @@ void Window1::TranslateName(const QString &name)
 {
     m_lData->DeleteAllRows();
     const QByteArray typed = name.toUtf8();
-    const auto rows = quillora::lookupName(m_records, std::string_view(typed.constData(),
+    const auto rows = lookupName(m_records, std::string_view(typed.constData(),
                                                                       static_cast<std::size_t>(typed.size())));
-    for (const quillora::ResultRow &row : rows) {
+    for (const ResultRow &row : rows) {
         m_lData->AddRow(fromUtf8(row.english));
         const int added = m_lData->LastIndex();
-        const std::string_view mark = quillora::rowMark(row.kind);
+        const std::string_view mark = rowMark(row.kind);
         if (!mark.empty())
             m_lData->setCellTag(added, 0, QString::fromLatin1(mark.data(), static_cast<qsizetype>(mark.size())));
         m_lData->setCell(added, 1, fromUtf8(row.hawaiian));
@@ -223,3 +221,5 @@ QString Window1::lineEnd()
     return QStringLiteral("\n");
 #endif
 }
+
+} // namespace quillora

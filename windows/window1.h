@@ -12,10 +12,10 @@ class QLineEdit;
 class QPushButton;
 
 namespace quillora {
+
 class CellGraphics;
 class ListBox;
 struct DragItem;
-} // namespace quillora
 
 /// The main window: a name field, the Find button and the results list. It builds the name
 /// table from the name list as it is built, and Find fills the list with the results of a lookup.
@@ -34,7 +34,7 @@ public:
     static Window1 *instance();
 
     /// The name table, one row per line of the name list: English, Hawaiian, phonetic key.
-    const quillora::NameTable &mRecords() const { return m_records; }
+    const NameTable &mRecords() const { return m_records; }
 
     void ParseNameList();
     /// Fills the results list with the lookup of `name`, taken exactly as typed.
@@ -44,15 +44,15 @@ public:
     QLabel *sName() const { return m_sName; }
     QLineEdit *eName() const { return m_eName; }
     QPushButton *pFind() const { return m_pFind; }
-    quillora::ListBox *lData() const { return m_lData; }
+    ListBox *lData() const { return m_lData; }
     QLabel *sResults() const { return m_sResults; }
     /// The content area below the menu bar, in which the controls are placed.
     QWidget *contentArea() const { return centralWidget(); }
 
     // The list's handlers.
-    bool lData_CellBackgroundPaint(quillora::CellGraphics &g, int row, int column);
-    bool lData_CellTextPaint(quillora::CellGraphics &g, int row, int column, int x, int y);
-    bool lData_DragRow(quillora::DragItem &drag, int row);
+    bool lData_CellBackgroundPaint(CellGraphics &g, int row, int column);
+    bool lData_CellTextPaint(CellGraphics &g, int row, int column, int x, int y);
+    bool lData_DragRow(DragItem &drag, int row);
 
     /// The platform's standard line end, which ends the dragged rows.
     static QString lineEnd();
@@ -68,11 +68,13 @@ private:
     void placeAnchoredControls();
 
     NameListSource m_nameList;
-    quillora::NameTable m_records;
+    NameTable m_records;
 
     QLabel *m_sName = nullptr;
     QLineEdit *m_eName = nullptr;
     QPushButton *m_pFind = nullptr;
-    quillora::ListBox *m_lData = nullptr;
+    ListBox *m_lData = nullptr;
     QLabel *m_sResults = nullptr;
 };
+
+} // namespace quillora

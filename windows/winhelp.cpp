@@ -10,6 +10,8 @@
 #include <QResizeEvent>
 #include <QTextEdit>
 
+namespace quillora {
+
 namespace {
 
 // The field reaches one pixel beyond the window on every side, so that its border lies outside
@@ -27,19 +29,19 @@ winHelp::winHelp()
     CreateControls();
     // No commands of its own; the application's commands stay available through their shortcuts.
     MenuBar1::instance()->addShortcutsTo(this);
-    quillora::WindowRegistry::add(this);
+    WindowRegistry::add(this);
 }
 
 winHelp *winHelp::instance()
 {
-    if (auto *open = quillora::WindowRegistry::find<winHelp>())
+    if (auto *open = WindowRegistry::find<winHelp>())
         return open;
     return new winHelp;
 }
 
 QString winHelp::helpText()
 {
-    return quillora::textResource(QStringLiteral(":/quillora/help.txt"));
+    return textResource(QStringLiteral(":/quillora/help.txt"));
 }
 
 void winHelp::Layout()
@@ -57,19 +59,21 @@ void winHelp::Layout()
 
 void winHelp::CreateControls()
 {
-    EditField1 = quillora::makeReadOnlyStyledField(this, QStringLiteral("EditField1"),
+    m_editField1 = makeReadOnlyStyledField(this, QStringLiteral("EditField1"),
                                                    fieldGeometry(size()));
-    EditField1->setPlainText(helpText());
+    m_editField1->setPlainText(helpText());
     EditField1_Open();
 }
 
 void winHelp::EditField1_Open()
 {
-    quillora::RenderTaggedText(EditField1);
+    RenderTaggedText(m_editField1);
 }
 
 void winHelp::resizeEvent(QResizeEvent *event)
 {
-    EditField1->setGeometry(fieldGeometry(event->size()));
+    m_editField1->setGeometry(fieldGeometry(event->size()));
     QWidget::resizeEvent(event);
 }
+
+} // namespace quillora

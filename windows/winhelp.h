@@ -4,6 +4,8 @@
 
 class QTextEdit;
 
+namespace quillora {
+
 /// The help window: one read-only, scrolling field, EditField1, that fills the window and shows
 /// the help text rendered from the tag markup. At most one exists at a time.
 class winHelp final : public QWidget
@@ -28,5 +30,7 @@ private:
     void CreateControls();
     void EditField1_Open();
 
-    QTextEdit *EditField1 = nullptr;
+    QTextEdit *m_editField1 = nullptr;
 };
+
+} // namespace quillora

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
@@ -13,6 +14,8 @@
 #include <QTextEdit>
 
 using namespace Qt::StringLiterals;
+using quillora::AboutWindow;
+using quillora::App;
 
 namespace {
 
@@ -43,6 +46,21 @@ QTextCharFormat formatOf(const QTextEdit *edit, const QString &text)
     return at.charFormat();
 }
 
+// Takes the addresses that the program asks the desktop to open, in place of a browser.
+class UrlCatcher final : public QObject
+{
+    Q_OBJECT
+
+public:
+    const QList<QUrl> &opened() const { return m_opened; }
+
+public slots:
+    void open(const QUrl &url) { m_opened << url; }
+
+private:
+    QList<QUrl> m_opened;
+};
+
 } // namespace
 
 class TestAboutWindow final : public QObject
@@ -59,7 +77,6 @@ private slots:
     void cleanup()
     {
         closeAll();
-        AboutWindow::openWebAddress = &QDesktopServices::openUrl;
     }
 
     void formatsVersion_data();
@@ -112,7 +129,7 @@ void TestAboutWindow::formatsVersion()
 void TestAboutWindow::windowSettings()
 {
     AboutWindow *window = AboutWindow::instance();
-    QVERIFY(!window->UseCredits);
+    QVERIFY(!window->UseCredits());
     window->Show(true);
     QVERIFY(window->isVisible());
     QVERIFY(window->windowTitle().isEmpty());
@@ -199,14 +216,14 @@ void TestAboutWindow::layoutsWithAndWithoutCredits()
     QWidget *badge = control(window, u"ZorvikIconCanvas"_s);
 
     window->Show(false);
-    QVERIFY(!window->UseCredits);
+    QVERIFY(!window->UseCredits());
     QCOMPARE(window->size(), QSize(284, 218));
     QVERIFY(!credits(window)->isVisible());
     QCOMPARE(copyright->geometry(), QRect(20, 132, 244, 32));
     QCOMPARE(badge->geometry(), QRect(34, 176, 216, 30));
 
     window->Show(true);
-    QVERIFY(window->UseCredits);
+    QVERIFY(window->UseCredits());
     QCOMPARE(window->size(), QSize(284, 366));
     QVERIFY(credits(window)->isVisible());
     QCOMPARE(credits(window)->geometry(), QRect(0, 132, 284, 140));
@@ -242,7 +259,7 @@ void TestAboutWindow::aboutAfterCloseShowsNewWindow()
     QVERIFY(first.isNull());
 
     AboutWindow *second = AboutWindow::instance();
-    QVERIFY(!second->UseCredits);
+    QVERIFY(!second->UseCredits());
     App::instance()->_HelpAbout_Action();
     QVERIFY(second->isVisible());
     QCOMPARE(credits(second)->toPlainText(), shown);
@@ -250,11 +267,9 @@ void TestAboutWindow::aboutAfterCloseShowsNewWindow()
 
 void TestAboutWindow::badgeOpensWebAddressOncePerPress()
 {
-    QList<QUrl> opened;
-    AboutWindow::openWebAddress = [&opened](const QUrl &url) {
-        opened << url;
-        return true;
-    };
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(u"https"_s, &catcher, "open");
+    const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"https"_s); });
     AboutWindow *window = AboutWindow::instance();
     window->Show(true);
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -263,12 +278,12 @@ void TestAboutWindow::badgeOpensWebAddressOncePerPress()
     QTest::mouseClick(badge, Qt::LeftButton, {}, QPoint(1, 1));
     QTest::mouseClick(badge, Qt::LeftButton, {}, QPoint(200, 25));
     QTest::mousePress(badge, Qt::RightButton, {}, QPoint(100, 15));
-    QCOMPARE(opened, QList<QUrl>(3, QUrl(u"https://quillora.example.org/"_s)));
+    QCOMPARE(catcher.opened(), QList<QUrl>(3, QUrl(u"https://quillora.example.org/"_s)));
 
     QTest::mouseClick(control(window, u"AppIconCanvas"_s), Qt::LeftButton);
     QTest::mouseClick(control(window, u"StatAppName"_s), Qt::LeftButton);
     QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(opened.size(), 3);
+    QCOMPARE(catcher.opened().size(), 3);
 }
 
 void TestAboutWindow::picturesLoadOnceUntilReleased()

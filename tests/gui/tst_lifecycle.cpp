@@ -13,6 +13,12 @@
 #include <QTimer>
 #include <QtTest>
 
+using quillora::AboutWindow;
+using quillora::App;
+using quillora::MenuBar1;
+using quillora::Window1;
+using quillora::winHelp;
+
 class TestLifecycle final : public QObject
 {
     Q_OBJECT

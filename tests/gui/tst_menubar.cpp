@@ -15,6 +15,9 @@
 
 #include <memory>
 
+using quillora::MenuBar1;
+using quillora::Window1;
+
 class TestMenuBar final : public QObject
 {
     Q_OBJECT

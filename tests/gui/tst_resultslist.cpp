@@ -15,6 +15,7 @@
 
 using quillora::CellGraphics;
 using quillora::ListBox;
+using quillora::Window1;
 
 namespace {
 

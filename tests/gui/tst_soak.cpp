@@ -13,6 +13,8 @@
 
 #include <memory>
 
+using quillora::Window1;
+
 namespace {
 
 // Resident memory of this process in KiB, from /proc/self/status.

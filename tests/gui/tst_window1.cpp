@@ -12,6 +12,7 @@
 #include <memory>
 
 using quillora::ListBox;
+using quillora::Window1;
 
 namespace {
 

@@ -10,6 +10,8 @@
 #include <QTextEdit>
 
 using namespace Qt::StringLiterals;
+using quillora::App;
+using quillora::winHelp;
 
 namespace {
 
