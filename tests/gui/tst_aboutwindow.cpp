@@ -1,3 +1,4 @@
+#include "tests/gui/guitest.h"
 #include "app/app.h"
 #include "windows/aboutwindow.h"
 #include "windows/buildversion.h"
@@ -28,13 +29,6 @@ T *control(AboutWindow *window, const QString &name)
 QTextEdit *credits(AboutWindow *window)
 {
     return control<QTextEdit>(window, u"EditAppCredits"_s);
-}
-
-void closeAll()
-{
-    for (QWidget *window : QApplication::topLevelWidgets())
-        window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // The style of the first character of the given text in the field.
@@ -68,16 +62,8 @@ class TestAboutWindow final : public QObject
     Q_OBJECT
 
 private slots:
-    // Any warning fails, except the offscreen platform's notes on what it cannot do (raise a
-    // window, pass on size hints).
-    void init()
-    {
-        QTest::failOnWarning(QRegularExpression(u"^(?!This plugin does not support ).*"_s));
-    }
-    void cleanup()
-    {
-        closeAll();
-    }
+    void init() { quillora::test::failOnWarnings(); }
+    void cleanup() { quillora::test::closeAllWindows(); }
 
     void formatsVersion_data();
     void formatsVersion();
@@ -324,11 +310,6 @@ void TestAboutWindow::paintsPicturesThroughTheirMasks()
     QVERIFY(badge.pixelColor(108, 2) != background);
 }
 
-int main(int argc, char **argv)
-{
-    App app(argc, argv);
-    TestAboutWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUILLORA_GUI_TEST_MAIN(TestAboutWindow, quillora::App)
 
 #include "tst_aboutwindow.moc"

@@ -5,13 +5,14 @@
 #include "windows/menubar1.h"
 #include "windows/aboutwindow.h"
 #include "windows/window1.h"
-#include "windows/windowregistry.h"
 #include "windows/winhelp.h"
 
 #include <QAction>
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 using quillora::AboutWindow;
 using quillora::App;
@@ -29,7 +30,7 @@ private slots:
         quillora::test::failOnWarnings();
         App::instance()->Event_Open();
     }
-    void cleanup() { quillora::WindowRegistry::releaseAll(); }
+    void cleanup() { quillora::test::closeAllWindows(); }
 
     void accessorsReturnTheOpenWindowOrANewOne();
     void closingTheLastWindowQuits();
@@ -82,18 +83,10 @@ void TestLifecycle::quitEndsTheLoopWithSeveralWindowsOpen()
     Window1::instance()->show();
     winHelp::instance()->show();
     AboutWindow::instance()->Show(true);
-    QTimer::singleShot(0, [] { MenuBar1::instance()->item(QStringLiteral("FileQuit"))->trigger(); });
+    QTimer::singleShot(0, [] { MenuBar1::instance()->item(u"FileQuit"_s)->trigger(); });
     QCOMPARE(QCoreApplication::exec(), 0);
 }
 
-int main(int argc, char *argv[])
-{
-    App app(argc, argv);
-    TestLifecycle test;
-    const int status = QTest::qExec(&test, argc, argv);
-    quillora::WindowRegistry::releaseAll();
-    MenuBar1::release();
-    return status;
-}
+QUILLORA_GUI_TEST_MAIN(TestLifecycle, quillora::App)
 
 #include "tst_lifecycle.moc"

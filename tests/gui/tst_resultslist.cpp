@@ -13,6 +13,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using quillora::CellGraphics;
 using quillora::ListBox;
 using quillora::Window1;
@@ -27,8 +29,8 @@ void fillRows(ListBox *list, const QStringList &tags)
 {
     list->DeleteAllRows();
     for (int i = 0; i < tags.size(); ++i) {
-        list->AddRow(QStringLiteral("Mmmm"));
-        list->setCell(i, 1, QStringLiteral("Mmmm"));
+        list->AddRow(u"Mmmm"_s);
+        list->setCell(i, 1, u"Mmmm"_s);
         if (!tags[i].isEmpty())
             list->setCellTag(i, 0, tags[i]);
     }
@@ -68,9 +70,7 @@ private slots:
     void init()
     {
         quillora::test::failOnWarnings();
-        m_window = std::make_unique<Window1>([] { return std::string("Kathy\tKakai"); });
-        m_window->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_window->show();
+        m_window = quillora::test::shownWindow1([] { return std::string("Kathy\tKakai"); });
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         m_list = m_window->lData();
     }
@@ -123,7 +123,7 @@ void TestResultsList::selectionIsDrawnOverTheStripe()
 void TestResultsList::textIsInsetByFivePixels()
 {
     // The rows as a search adds them: Kathy, then its letter-by-letter row.
-    m_window->TranslateName(QStringLiteral("Kathy"));
+    m_window->TranslateName(u"Kathy"_s);
     QCOMPARE(m_list->ListCount(), 2);
     const QImage withInset = render(m_list);
     for (int row = 0; row < 2; ++row) {
@@ -153,7 +153,7 @@ void TestResultsList::textIsInsetByFivePixels()
 
 void TestResultsList::paintingWritesNoItemData()
 {
-    m_window->TranslateName(QStringLiteral("Kathy"));
+    m_window->TranslateName(u"Kathy"_s);
     QSignalSpy changed(m_list->model(), &QAbstractItemModel::dataChanged);
     render(m_list);
     QCOMPARE(changed.size(), 0);
@@ -164,10 +164,10 @@ void TestResultsList::rowMarksChooseTheStyleOfBothCells_data()
     QTest::addColumn<QString>("mark");
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("italic");
-    QTest::newRow("an exact match is bold") << QStringLiteral("+") << true << false;
-    QTest::newRow("the letter-by-letter row is italic") << QStringLiteral("-") << false << true;
+    QTest::newRow("an exact match is bold") << u"+"_s << true << false;
+    QTest::newRow("the letter-by-letter row is italic") << u"-"_s << false << true;
     QTest::newRow("no mark is regular") << QString() << false << false;
-    QTest::newRow("another tag is regular") << QStringLiteral("x") << false << false;
+    QTest::newRow("another tag is regular") << u"x"_s << false << false;
 }
 
 void TestResultsList::rowMarksChooseTheStyleOfBothCells()
@@ -189,7 +189,7 @@ void TestResultsList::rowMarksChooseTheStyleOfBothCells()
 
 void TestResultsList::boldAndItalicRowsLookDifferent()
 {
-    fillRows(m_list, {QStringLiteral("+"), QString(), QStringLiteral("-"), QString()});
+    fillRows(m_list, {u"+"_s, QString(), u"-"_s, QString()});
     const QImage image = render(m_list);
     auto cellInk = [&](int row, int column) {
         const QRect cell = m_list->visualRect(m_list->model()->index(row, column));
@@ -214,12 +214,12 @@ void TestResultsList::dragCarriesTheSelectedRows_data()
     QTest::addColumn<QList<int>>("selected");
     QTest::addColumn<QString>("text");
     QTest::newRow("one row that is not the last, with its line end")
-        << QList<int>{1} << QStringLiteral("E1\tH1\n");
-    QTest::newRow("the last row alone, without a line end") << QList<int>{4} << QStringLiteral("E4\tH4");
+        << QList<int>{1} << u"E1\tH1\n"_s;
+    QTest::newRow("the last row alone, without a line end") << QList<int>{4} << u"E4\tH4"_s;
     QTest::newRow("rows 1 and 3, each with a line end")
-        << QList<int>{3, 1} << QStringLiteral("E1\tH1\nE3\tH3\n");
+        << QList<int>{3, 1} << u"E1\tH1\nE3\tH3\n"_s;
     QTest::newRow("rows 1 and the last, a line end after the first only")
-        << QList<int>{1, 4} << QStringLiteral("E1\tH1\nE4\tH4");
+        << QList<int>{1, 4} << u"E1\tH1\nE4\tH4"_s;
     QTest::newRow("nothing selected") << QList<int>{} << QString();
 }
 
@@ -229,11 +229,11 @@ void TestResultsList::dragCarriesTheSelectedRows()
     QFETCH(QString, text);
     m_list->DeleteAllRows();
     for (int i = 0; i < 5; ++i) {
-        m_list->AddRow(QStringLiteral("E%1").arg(i));
-        m_list->setCell(i, 1, QStringLiteral("H%1").arg(i));
+        m_list->AddRow(u"E%1"_s.arg(i));
+        m_list->setCell(i, 1, u"H%1"_s.arg(i));
     }
-    m_list->setCellTag(0, 0, QStringLiteral("+"));
-    m_list->setCellTag(4, 0, QStringLiteral("-"));
+    m_list->setCellTag(0, 0, u"+"_s);
+    m_list->setCellTag(4, 0, u"-"_s);
     for (int row : selected)
         m_list->topLevelItem(row)->setSelected(true);
     // The pointer's row plays no part: make another row current.
@@ -253,5 +253,5 @@ void TestResultsList::dragFromAnEmptyListCarriesNothingAndIsAllowed()
     QCOMPARE(drag->text, QString());
 }
 
-QTEST_MAIN(TestResultsList)
+QUILLORA_GUI_TEST_MAIN(TestResultsList, QApplication)
 #include "tst_resultslist.moc"

@@ -1,3 +1,4 @@
+#include "tests/gui/guitest.h"
 #include "windows/styledtextfield.h"
 #include "windows/tagrenderer.h"
 
@@ -110,7 +111,7 @@ class TestTagRenderer final : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QTest::failOnWarning(QRegularExpression(u".*"_s)); }
+    void init() { quillora::test::failOnWarnings(); }
 
     void rendersStyles_data();
     void rendersStyles();
@@ -221,5 +222,5 @@ void TestTagRenderer::sizeValue()
     QCOMPARE(quillora::tagSizeValue(inside), size);
 }
 
-QTEST_MAIN(TestTagRenderer)
+QUILLORA_GUI_TEST_MAIN(TestTagRenderer, QApplication)
 #include "tst_tagrenderer.moc"

@@ -1,8 +1,8 @@
+#include "tests/gui/guitest.h"
 #include "app/app.h"
 #include "windows/winhelp.h"
 
 #include <QPointer>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -46,13 +46,6 @@ QStringList stretches(const QTextEdit *edit, bool (*has)(const QTextCharFormat &
     return found;
 }
 
-void closeAll()
-{
-    for (QWidget *window : QApplication::topLevelWidgets())
-        window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestWinHelp final : public QObject
@@ -60,13 +53,8 @@ class TestWinHelp final : public QObject
     Q_OBJECT
 
 private slots:
-    // Any warning fails, except the offscreen platform's notes on what it cannot do (raise a
-    // window, pass on size hints).
-    void init()
-    {
-        QTest::failOnWarning(QRegularExpression(u"^(?!This plugin does not support ).*"_s));
-    }
-    void cleanup() { closeAll(); }
+    void init() { quillora::test::failOnWarnings(); }
+    void cleanup() { quillora::test::closeAllWindows(); }
 
     void helpTextEndsEachLineWithCarriageReturn();
     void windowSettings();
@@ -187,11 +175,6 @@ void TestWinHelp::userCannotTypeIntoText()
     QCOMPARE(field->toPlainText(), before);
 }
 
-int main(int argc, char **argv)
-{
-    App app(argc, argv);
-    TestWinHelp test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUILLORA_GUI_TEST_MAIN(TestWinHelp, quillora::App)
 
 #include "tst_winhelp.moc"
