@@ -83,6 +83,7 @@ private slots:
     void rowMarksChooseTheStyleOfBothCells_data();
     void rowMarksChooseTheStyleOfBothCells();
     void boldAndItalicRowsLookDifferent();
+    void aLongBoldRowEndsInAnEllipsisInsideItsCell();
     void dragCarriesTheSelectedRows_data();
     void dragCarriesTheSelectedRows();
     void dragFromAnEmptyListCarriesNothingAndIsAllowed();
@@ -207,6 +208,25 @@ void TestResultsList::boldAndItalicRowsLookDifferent()
         const QImage regularText = image.copy(regularCell);
         QVERIFY(italicText != regularText);
     }
+}
+
+void TestResultsList::aLongBoldRowEndsInAnEllipsisInsideItsCell()
+{
+    // Shortened with the bold font's widths, the text and its ellipsis fit the cell. Shortened
+    // with the regular font's, the bold text would still be too wide, and the cell would cut it
+    // off mid-letter, ellipsis and all: as if it had not been shortened at all. Wide cells make
+    // the bold font's extra width larger than the ellipsis.
+    m_window->resize(1200, m_window->height());
+    fillRows(m_list, {u"+"_s});
+    m_list->setCell(0, 0, u"Bartholomew "_s.repeated(30));
+    const QModelIndex english = m_list->model()->index(0, 0);
+    QTRY_VERIFY(m_list->visualRect(english).width() > 500);
+    const QRect cell = m_list->visualRect(english);
+
+    const QImage elided = render(m_list).copy(cell);
+    m_list->setTextElideMode(Qt::ElideNone);
+    const QImage cutOff = render(m_list).copy(cell);
+    QVERIFY2(elided != cutOff, "the bold row's ellipsis is cut off");
 }
 
 void TestResultsList::dragCarriesTheSelectedRows_data()
