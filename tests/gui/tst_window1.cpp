@@ -69,6 +69,8 @@ private slots:
     void findByClickAndByReturnListsTheWorkedExample_data();
     void findByClickAndByReturnListsTheWorkedExample();
     void findHandsOverTheTextUntouched();
+    void anExactMatchIgnoresCaseInEveryScript_data();
+    void anExactMatchIgnoresCaseInEveryScript();
     void eachFindReplacesTheRows();
     void tableIsBuiltWhenTheWindowOpens();
     void aPastedMegabyteIsAnswered();
@@ -192,6 +194,27 @@ void TestWindow1::findHandsOverTheTextUntouched()
     const ListBox *list = m_window->lData();
     QCOMPARE(list->Cell(list->ListCount() - 1, 0), u"  Jos\u00E9 "_s);
     QCOMPARE(list->Cell(list->ListCount() - 1, 1), u" Kok\u00E9 "_s);
+}
+
+void TestWindow1::anExactMatchIgnoresCaseInEveryScript_data()
+{
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("an accented capital") << u"Jos\u00E9"_s << u"JOS\u00C9"_s;
+    QTest::newRow("a final sigma matches a capital sigma")
+        << u"\u039D\u03B9\u03BA\u03BF\u03C2"_s << u"\u039D\u0399\u039A\u039F\u03A3"_s;
+    QTest::newRow("a final sigma matches a medial sigma")
+        << u"\u039D\u03B9\u03BA\u03BF\u03C2"_s << u"\u039D\u03B9\u03BA\u03BF\u03C3"_s;
+}
+
+void TestWindow1::anExactMatchIgnoresCaseInEveryScript()
+{
+    QFETCH(QString, listed);
+    QFETCH(QString, typed);
+    Window1 window([&listed] { return QString(listed + u"\tform"_s).toStdString(); });
+    window.TranslateName(typed);
+    QCOMPARE(window.lData()->Cell(0, 0), listed);
+    QCOMPARE(window.lData()->CellTag(0, 0).toString(), u"+"_s);
 }
 
 void TestWindow1::eachFindReplacesTheRows()
