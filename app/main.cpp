@@ -31,11 +31,12 @@ bool displayAvailable()
 int main(int argc, char *argv[])
 {
     if (!displayAvailable()) {
-        std::fputs("quillora: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                   "Quillora is a desktop application: start it from a desktop session, or under a\n"
-                   "virtual display with  xvfb-run -a quillora.\n"
-                   "For a search without a display, use  quillora-lookup NAME.\n",
-                   stderr);
+        std::fputs(
+            "quillora: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+            "Quillora is a desktop application: start it from a desktop session, or under a\n"
+            "virtual display with  xvfb-run -a quillora.\n"
+            "For a search without a display, use  quillora-lookup NAME.\n",
+            stderr);
         return EXIT_FAILURE;
     }
 
@@ -46,8 +47,10 @@ int main(int argc, char *argv[])
         app.setWindowIcon(pictures::applicationIcon());
         // The application answers Help and About; the menu bar finds the handlers by item name.
         MenuBar1 *menuBar = MenuBar1::instance();
-        menuBar->addMenuHandler(QStringLiteral("HelpAbout"), [&app] { return app._HelpAbout_Action(); });
-        menuBar->addMenuHandler(QStringLiteral("HelpHelp"), [&app] { return app._HelpHelp_Action(); });
+        menuBar->addMenuHandler(
+            QStringLiteral("HelpAbout"), [&app] { return app._HelpAbout_Action(); });
+        menuBar->addMenuHandler(
+            QStringLiteral("HelpHelp"), [&app] { return app._HelpHelp_Action(); });
         app.Event_Open();
         Window1::instance()->show();
 

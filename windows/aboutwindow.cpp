@@ -100,8 +100,7 @@ AboutWindow::AboutWindow()
     setAttribute(Qt::WA_DeleteOnClose);
     // A document window that can be minimised and closed but neither maximised nor resized.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString());
     setFixedSize(kWindowWidth, kHeightWithCredits);
     CreateControls();
@@ -122,16 +121,16 @@ void AboutWindow::CreateControls()
     m_appIconCanvas->setObjectName(QStringLiteral("AppIconCanvas"));
     m_appIconCanvas->setGeometry(110, 8, 64, 64);
 
-    m_statAppName = makeLabel(this, QStringLiteral("StatAppName"), QRect(20, 86, 244, 16),
-                            labelFont(14, true));
-    m_statAppVersion = makeLabel(this, QStringLiteral("StatAppVersion"), QRect(20, 112, 244, 12),
-                               labelFont(10, false));
+    m_statAppName = makeLabel(
+        this, QStringLiteral("StatAppName"), QRect(20, 86, 244, 16), labelFont(14, true));
+    m_statAppVersion = makeLabel(
+        this, QStringLiteral("StatAppVersion"), QRect(20, 112, 244, 12), labelFont(10, false));
 
-    m_editAppCredits = makeReadOnlyStyledField(this, QStringLiteral("EditAppCredits"),
-                                                       QRect(0, 132, kWindowWidth, 140));
+    m_editAppCredits = makeReadOnlyStyledField(
+        this, QStringLiteral("EditAppCredits"), QRect(0, 132, kWindowWidth, 140));
 
-    m_statAppCopyright = makeLabel(this, QStringLiteral("StatAppCopyright"),
-                                 QRect(20, 280, 244, 32), labelFont(10, false));
+    m_statAppCopyright = makeLabel(
+        this, QStringLiteral("StatAppCopyright"), QRect(20, 280, 244, 32), labelFont(10, false));
 
     m_zorvikIconCanvas = new Canvas(
         this, [this](QPainter &g) { ZorvikIconCanvas_Paint(g); },
@@ -210,8 +209,7 @@ void AboutWindow::AppIconCanvas_Paint(QPainter &g)
 {
     const QImage icon = pictures::AboutIcon();
     // The whole picture, whatever its size, fills the canvas.
-    pictures::drawMasked(g, QRect(0, 0, 64, 64), icon,
-                                   pictures::AboutMask(), icon.rect());
+    pictures::drawMasked(g, QRect(0, 0, 64, 64), icon, pictures::AboutMask(), icon.rect());
 }
 
 bool AboutWindow::ZorvikIconCanvas_MouseDown(int, int)
@@ -225,8 +223,7 @@ void AboutWindow::ZorvikIconCanvas_Paint(QPainter &g)
 {
     // The badge's top-left corner, unscaled.
     const QRect badge(0, 0, 216, 30);
-    pictures::drawMasked(g, badge, pictures::MwZorvikHzMd(),
-                                   pictures::MwZorvikHzMdMask(), badge);
+    pictures::drawMasked(g, badge, pictures::MwZorvikHzMd(), pictures::MwZorvikHzMdMask(), badge);
 }
 
 } // namespace quillora

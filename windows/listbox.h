@@ -38,8 +38,8 @@ public:
     /// Before a cell is drawn: paints its background; false lets the list draw its own on top.
     using CellBackgroundPaintHandler = std::function<bool(CellGraphics &, int row, int column)>;
     /// Before a cell's text is drawn: sets bold and italic in the context.
-    using CellTextPaintHandler =
-        std::function<bool(CellGraphics &, int row, int column, int x, int y)>;
+    using CellTextPaintHandler
+        = std::function<bool(CellGraphics &, int row, int column, int x, int y)>;
     /// When the user starts dragging rows: fills the drag item; false cancels the drag.
     using DragRowHandler = std::function<bool(DragItem &, int row)>;
 

@@ -51,8 +51,8 @@ QMenu *MenuBar1::addMenu(const QString &name, const QString &text)
     return menu;
 }
 
-QAction *MenuBar1::addItem(QMenu *menu, const QString &name, const QString &text,
-                           const QKeySequence &shortcut)
+QAction *MenuBar1::addItem(
+    QMenu *menu, const QString &name, const QString &text, const QKeySequence &shortcut)
 {
     auto *action = new QAction(text, this);
     action->setObjectName(name);
@@ -73,11 +73,11 @@ void MenuBar1::createFileMenu()
 {
     m_fileMenu.reset(addMenu(QStringLiteral("FileMenu"), tr("&File")));
     QAction *quit = addItem(m_fileMenu.get(), QStringLiteral("FileQuit"), tr("&Quit"),
-                            QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
     // Quit at any time, whatever windows are open.
     connect(quit, &QAction::triggered, QCoreApplication::instance(), &QCoreApplication::quit,
-            Qt::QueuedConnection);
+        Qt::QueuedConnection);
 }
 
 void MenuBar1::createEditMenu()
@@ -90,18 +90,18 @@ void MenuBar1::createEditMenu()
         connect(action, &QAction::triggered, this, [command] { runEditCommand(command); });
     };
     editItem(QStringLiteral("EditUndo"), tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-             EditCommand::Undo);
+        EditCommand::Undo);
     addSeparator(menu, QStringLiteral("UntitledMenu1"));
     editItem(QStringLiteral("EditCut"), tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
-             EditCommand::Cut);
+        EditCommand::Cut);
     editItem(QStringLiteral("EditCopy"), tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
-             EditCommand::Copy);
+        EditCommand::Copy);
     editItem(QStringLiteral("EditPaste"), tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
-             EditCommand::Paste);
+        EditCommand::Paste);
     editItem(QStringLiteral("EditClear"), tr("&Delete"), QKeySequence(), EditCommand::Clear);
     addSeparator(menu, QStringLiteral("UntitledMenu0"));
     editItem(QStringLiteral("EditSelectAll"), tr("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A),
-             EditCommand::SelectAll);
+        EditCommand::SelectAll);
 }
 
 void MenuBar1::createHelpMenu()
@@ -109,7 +109,7 @@ void MenuBar1::createHelpMenu()
     m_helpMenu.reset(addMenu(QStringLiteral("HelpMenu"), tr("&Help")));
     // Both commands are answered by the handlers registered under their item names.
     for (const auto &[name, text] : {std::pair{QStringLiteral("HelpHelp"), tr("&Help...")},
-                                     std::pair{QStringLiteral("HelpAbout"), tr("&About Quillora...")}}) {
+             std::pair{QStringLiteral("HelpAbout"), tr("&About Quillora...")}}) {
         QAction *action = addItem(m_helpMenu.get(), name, text, QKeySequence());
         connect(action, &QAction::triggered, this, [this, name = name] { handleMenuItem(name); });
         if (name == QLatin1String("HelpAbout"))

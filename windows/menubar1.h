@@ -54,8 +54,8 @@ private:
     void createHelpMenu();
 
     QMenu *addMenu(const QString &name, const QString &text);
-    QAction *addItem(QMenu *menu, const QString &name, const QString &text,
-                     const QKeySequence &shortcut);
+    QAction *addItem(
+        QMenu *menu, const QString &name, const QString &text, const QKeySequence &shortcut);
     void addSeparator(QMenu *menu, const QString &name);
 
     std::unique_ptr<QMenu> m_fileMenu;

@@ -65,9 +65,8 @@ void RenderTaggedText(StyledTextField &field)
         // From where the tag stood to the end of the text.
         field.select(open, text.size() - open - 1);
 
-        const auto is = [name](QStringView tag) {
-            return name.compare(tag, Qt::CaseInsensitive) == 0;
-        };
+        const auto is
+            = [name](QStringView tag) { return name.compare(tag, Qt::CaseInsensitive) == 0; };
         if (is(u"b"))
             field.setSelectionBold(true);
         else if (is(u"/b"))

@@ -1,10 +1,10 @@
 #include "windows/window1.h"
 
-#include "windows/menubar1.h"
 #include "engine/lookup.h"
 #include "engine/names.h"
 #include "windows/cellgraphics.h"
 #include "windows/listbox.h"
+#include "windows/menubar1.h"
 #include "windows/windowregistry.h"
 
 #include <QEvent>
@@ -110,7 +110,8 @@ void Window1::CreateControls()
     m_lData->setCellTextPaintHandler([this](CellGraphics &g, int row, int column, int x, int y) {
         return lData_CellTextPaint(g, row, column, x, y);
     });
-    m_lData->setDragRowHandler([this](DragItem &drag, int row) { return lData_DragRow(drag, row); });
+    m_lData->setDragRowHandler(
+        [this](DragItem &drag, int row) { return lData_DragRow(drag, row); });
     m_lData->setEnableDrag(true);
 
     m_sResults = new QLabel(tr("Results:"), content);
@@ -128,7 +129,7 @@ void Window1::placeAnchoredControls()
 {
     const QSize size = centralWidget()->size();
     m_lData->setGeometry(-kListOverhang, kListTop, size.width() + 2 * kListOverhang,
-                         size.height() - kListTop + kListOverhang);
+        size.height() - kListTop + kListOverhang);
 }
 
 bool Window1::eventFilter(QObject *watched, QEvent *event)
@@ -153,14 +154,15 @@ void Window1::TranslateName(const QString &name)
 {
     m_lData->DeleteAllRows();
     const QByteArray typed = name.toUtf8();
-    const auto rows = lookupName(m_records, std::string_view(typed.constData(),
-                                                                      static_cast<std::size_t>(typed.size())));
+    const auto rows = lookupName(
+        m_records, std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())));
     for (const ResultRow &row : rows) {
         m_lData->AddRow(fromUtf8(row.english));
         const int added = m_lData->LastIndex();
         const std::string_view mark = rowMark(row.kind);
         if (!mark.empty())
-            m_lData->setCellTag(added, 0, QString::fromLatin1(mark.data(), static_cast<qsizetype>(mark.size())));
+            m_lData->setCellTag(
+                added, 0, QString::fromLatin1(mark.data(), static_cast<qsizetype>(mark.size())));
         m_lData->setCell(added, 1, fromUtf8(row.hawaiian));
         // Every cell's text sits a little in from the cell's edge.
         m_lData->setCellAlignmentOffset(added, 0, kTextInset);

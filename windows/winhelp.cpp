@@ -49,8 +49,7 @@ void winHelp::Layout()
     setAttribute(Qt::WA_DeleteOnClose);
     // A document window that can be minimised and closed but not maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(tr("Help"));
     resize(400, 400);
     setMinimumSize(64, 64);
@@ -59,8 +58,8 @@ void winHelp::Layout()
 
 void winHelp::CreateControls()
 {
-    m_editField1 = makeReadOnlyStyledField(this, QStringLiteral("EditField1"),
-                                                   fieldGeometry(size()));
+    m_editField1
+        = makeReadOnlyStyledField(this, QStringLiteral("EditField1"), fieldGeometry(size()));
     m_editField1->setPlainText(helpText());
     EditField1_Open();
 }

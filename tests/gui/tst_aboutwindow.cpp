@@ -1,5 +1,5 @@
-#include "tests/gui/guitest.h"
 #include "app/app.h"
+#include "tests/gui/guitest.h"
 #include "windows/aboutwindow.h"
 #include "windows/buildversion.h"
 #include "windows/pictures.h"
@@ -7,8 +7,8 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPointer>
-#include <QScopeGuard>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -89,6 +89,7 @@ void TestAboutWindow::formatsVersion_data()
     QTest::addColumn<int>("nonRelease");
     QTest::addColumn<QString>("version");
 
+    // clang-format off
     QTest::newRow("final release shows its number, also 0") << 1 << 0 << 0 << 3 << 0
                                                             << u"1.0.0 (0)"_s;
     QTest::newRow("development") << 1 << 2 << 3 << 0 << 7 << u"1.2.3 (Dev. 7)"_s;
@@ -99,6 +100,7 @@ void TestAboutWindow::formatsVersion_data()
     QTest::newRow("bug-fix 0 is still written") << 2 << 1 << 0 << 4 << 0 << u"2.1.0"_s;
     QTest::newRow("negative numbers keep their sign") << -1 << 0 << 10 << 2 << -2
                                                       << u"-1.0.10b-2"_s;
+    // clang-format on
 }
 
 void TestAboutWindow::formatsVersion()
@@ -143,7 +145,7 @@ void TestAboutWindow::showsTexts()
     window->Show(false);
     QCOMPARE(control<QLabel>(window, u"StatAppName"_s)->text(), u"Quillora"_s);
     QCOMPARE(control<QLabel>(window, u"StatAppVersion"_s)->text(),
-             u"Version "_s + quillora::formatVersion(quillora::kBuildVersion));
+        u"Version "_s + quillora::formatVersion(quillora::kBuildVersion));
 
     const QStringList notice = AboutWindow::copyrightNotice().split(u'\r');
     QCOMPARE(notice.size(), 2);

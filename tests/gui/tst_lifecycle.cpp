@@ -1,7 +1,7 @@
 // The application's life: single instances, quitting when the last window closes, and Quit.
 
-#include "tests/gui/guitest.h"
 #include "app/app.h"
+#include "tests/gui/guitest.h"
 #include "windows/aboutwindow.h"
 #include "windows/menubar1.h"
 #include "windows/window1.h"

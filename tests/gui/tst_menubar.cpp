@@ -42,25 +42,26 @@ void TestMenuBar::menusHoldTheirItemsInOrder_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QStringList>("shortcuts");
-    QTest::newRow("File") << u"FileMenu"_s << u"&File"_s
-                          << QStringList{u"FileQuit"_s} << QStringList{u"&Quit"_s}
-                          << QStringList{u"Ctrl+Q"_s};
-    QTest::newRow("Edit") << u"EditMenu"_s << u"&Edit"_s
-                          << QStringList{u"EditUndo"_s, u"UntitledMenu1"_s,
-                                         u"EditCut"_s, u"EditCopy"_s,
-                                         u"EditPaste"_s, u"EditClear"_s,
-                                         u"UntitledMenu0"_s, u"EditSelectAll"_s}
-                          << QStringList{u"&Undo"_s, u"-"_s, u"Cu&t"_s,
-                                         u"&Copy"_s, u"&Paste"_s,
-                                         u"&Delete"_s, u"-"_s,
-                                         u"Select &All"_s}
-                          << QStringList{u"Ctrl+Z"_s, QString(), u"Ctrl+X"_s,
-                                         u"Ctrl+C"_s, u"Ctrl+V"_s, QString(),
-                                         QString(), u"Ctrl+A"_s};
-    QTest::newRow("Help") << u"HelpMenu"_s << u"&Help"_s
-                          << QStringList{u"HelpHelp"_s, u"HelpAbout"_s}
-                          << QStringList{u"&Help..."_s, u"&About Quillora..."_s}
-                          << QStringList{QString(), QString()};
+    // clang-format off
+    QTest::newRow("File")
+        << u"FileMenu"_s << u"&File"_s
+        << QStringList{u"FileQuit"_s}
+        << QStringList{u"&Quit"_s}
+        << QStringList{u"Ctrl+Q"_s};
+    QTest::newRow("Edit")
+        << u"EditMenu"_s << u"&Edit"_s
+        << QStringList{u"EditUndo"_s, u"UntitledMenu1"_s, u"EditCut"_s, u"EditCopy"_s,
+                       u"EditPaste"_s, u"EditClear"_s, u"UntitledMenu0"_s, u"EditSelectAll"_s}
+        << QStringList{u"&Undo"_s, u"-"_s, u"Cu&t"_s, u"&Copy"_s,
+                       u"&Paste"_s, u"&Delete"_s, u"-"_s, u"Select &All"_s}
+        << QStringList{u"Ctrl+Z"_s, QString(), u"Ctrl+X"_s, u"Ctrl+C"_s,
+                       u"Ctrl+V"_s, QString(), QString(), u"Ctrl+A"_s};
+    QTest::newRow("Help")
+        << u"HelpMenu"_s << u"&Help"_s
+        << QStringList{u"HelpHelp"_s, u"HelpAbout"_s}
+        << QStringList{u"&Help..."_s, u"&About Quillora..."_s}
+        << QStringList{QString(), QString()};
+    // clang-format on
 }
 
 void TestMenuBar::menusHoldTheirItemsInOrder()

@@ -141,7 +141,8 @@ void TestResultsList::textIsInsetByFivePixels()
     for (int row = 0; row < 2; ++row) {
         for (int column = 0; column < 2; ++column) {
             const QRect cell = m_list->visualRect(m_list->model()->index(row, column));
-            const QRgb background = row % 2 == 0 ? kStripe : m_list->palette().color(QPalette::Base).rgb();
+            const QRgb background
+                = row % 2 == 0 ? kStripe : m_list->palette().color(QPalette::Base).rgb();
             int insetStart = -1;
             int plainStart = -1;
             inkIn(withInset, cell.adjusted(0, 0, -2, 0), background, &insetStart);
@@ -194,7 +195,8 @@ void TestResultsList::boldAndItalicRowsLookDifferent()
     const QImage image = render(m_list);
     auto cellInk = [&](int row, int column) {
         const QRect cell = m_list->visualRect(m_list->model()->index(row, column));
-        const QRgb background = row % 2 == 0 ? kStripe : m_list->palette().color(QPalette::Base).rgb();
+        const QRgb background
+            = row % 2 == 0 ? kStripe : m_list->palette().color(QPalette::Base).rgb();
         return inkIn(image, cell.adjusted(0, 0, -2, 0), background);
     };
     for (int column = 0; column < 2; ++column) {

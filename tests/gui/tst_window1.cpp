@@ -122,11 +122,13 @@ void TestWindow1::listFollowsTheWindowOthersStay_data()
     QTest::addColumn<QSize>("requested");
     QTest::addColumn<QSize>("content");
     QTest::addColumn<QSize>("list");
+    // clang-format off
     QTest::newRow("the smallest size") << QSize(400, 300) << QSize(400, 300) << QSize(402, 201);
     QTest::newRow("smaller than allowed stops at the minimum")
         << QSize(100, 50) << QSize(400, 300) << QSize(402, 201);
     QTest::newRow("larger grows the list by as much") << QSize(700, 650) << QSize(700, 650)
                                                       << QSize(702, 551);
+    // clang-format on
 }
 
 void TestWindow1::listFollowsTheWindowOthersStay()
@@ -149,6 +151,7 @@ void TestWindow1::findByClickAndByReturnListsTheWorkedExample_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("byReturn");
     QTest::addColumn<QList<Row>>("rows");
+    // clang-format off
     const QList<Row> kathy{{u"Kathy"_s, u"Kakai"_s, u"+"_s},
                            {u"Cathy"_s, u"Kakalina"_s, QString()},
                            {u"Kathy"_s, u"Kakahi"_s, u"-"_s}};
@@ -169,6 +172,7 @@ void TestWindow1::findByClickAndByReturnListsTheWorkedExample_data()
                       {u"Cathy"_s, u"Kakahi"_s, u"-"_s}};
     QTest::newRow("an empty field still searches")
         << QString() << false << QList<Row>{{QString(), QString(), u"-"_s}};
+    // clang-format on
 }
 
 void TestWindow1::findByClickAndByReturnListsTheWorkedExample()
@@ -221,8 +225,7 @@ void TestWindow1::eachFindReplacesTheRows()
 {
     m_window->TranslateName(u"Kathy"_s);
     m_window->TranslateName(u"Zebulon"_s);
-    QCOMPARE(rowsOf(m_window->lData()),
-             (QList<Row>{{u"Zebulon"_s, u"Kepulona"_s, u"-"_s}}));
+    QCOMPARE(rowsOf(m_window->lData()), (QList<Row>{{u"Zebulon"_s, u"Kepulona"_s, u"-"_s}}));
 }
 
 void TestWindow1::tableIsBuiltWhenTheWindowOpens()

@@ -1,5 +1,5 @@
-#include "tests/gui/guitest.h"
 #include "app/app.h"
+#include "tests/gui/guitest.h"
 #include "windows/winhelp.h"
 
 #include <QFile>
@@ -111,15 +111,17 @@ void TestWinHelp::rendersHelpText()
     // Deleting the tags leaves every line in place.
     QCOMPARE(shown.count(u'\n'), winHelp::helpText().count(u'\r'));
 
-    QCOMPARE(stretches(field, [](const QTextCharFormat &f) { return f.fontWeight() >= QFont::Bold; }),
-             (QStringList { u"Quillora - Help"_s, u"bold font"_s,
-                            u"Letter-By-Letter Translation Method"_s }));
+    QCOMPARE(
+        stretches(field, [](const QTextCharFormat &f) { return f.fontWeight() >= QFont::Bold; }),
+        (QStringList{
+            u"Quillora - Help"_s, u"bold font"_s, u"Letter-By-Letter Translation Method"_s}));
     QCOMPARE(stretches(field, [](const QTextCharFormat &f) { return f.fontItalic(); }),
-             QStringList { u"italic font"_s });
-    QCOMPARE(stretches(field, [](const QTextCharFormat &f) {
-                 return f.hasProperty(QTextFormat::FontPointSize) && f.fontPointSize() != 12;
-             }),
-             QStringList());
+        QStringList{u"italic font"_s});
+    QCOMPARE(stretches(field,
+                 [](const QTextCharFormat &f) {
+                     return f.hasProperty(QTextFormat::FontPointSize) && f.fontPointSize() != 12;
+                 }),
+        QStringList());
 }
 
 void TestWinHelp::helpAgainRaisesSameWindowUnchanged()
