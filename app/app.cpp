@@ -1,14 +1,17 @@
 #include "app/app.h"
 
 #include "windows/aboutwindow.h"
+#include "windows/buildversion.h"
 #include "windows/winhelp.h"
+
+namespace quillora {
 
 App::App(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Quillora"));
     setApplicationDisplayName(QStringLiteral("Quillora"));
-    setApplicationVersion(QStringLiteral(QUILLORA_VERSION));
+    setApplicationVersion(QString::fromLatin1(kBuildVersionNumber));
     setOrganizationName(QStringLiteral("Quillora"));
     setDesktopFileName(QStringLiteral("org.quillora.Quillora"));
 }
@@ -40,38 +43,4 @@ bool App::_HelpHelp_Action()
     return false;
 }
 
-void App::addMenuHandler(const QString &itemName, std::function<bool()> handler)
-{
-    m_menuHandlers.insert(itemName, std::move(handler));
-}
-
-bool App::handleMenuItem(const QString &itemName)
-{
-    const auto handler = m_menuHandlers.constFind(itemName);
-    return handler != m_menuHandlers.constEnd() && (*handler)();
-}
-
-int App::MajorVersion() const
-{
-    return QUILLORA_VERSION_MAJOR;
-}
-
-int App::MinorVersion() const
-{
-    return QUILLORA_VERSION_MINOR;
-}
-
-int App::BugVersion() const
-{
-    return QUILLORA_VERSION_PATCH;
-}
-
-int App::StageCode() const
-{
-    return QUILLORA_STAGE_CODE;
-}
-
-int App::NonReleaseVersion() const
-{
-    return QUILLORA_NON_RELEASE_VERSION;
-}
+} // namespace quillora

@@ -1,14 +1,12 @@
 #pragma once
 
 #include <QApplication>
-#include <QHash>
-#include <QString>
 
-#include <functional>
+namespace quillora {
 
 /// The application object: exactly one exists, created at start-up and alive until the process
-/// ends. It quits when the last window closes, carries the version numbers of the build and
-/// answers the application-wide menu commands Help and About.
+/// ends. It quits when the last window closes and answers the application-wide menu commands
+/// Help and About.
 class App final : public QApplication
 {
     Q_OBJECT
@@ -27,20 +25,6 @@ public:
     bool _HelpAbout_Action();
     /// The Help command: shows the help window and brings it to the front. Returns false.
     bool _HelpHelp_Action();
-
-    /// Registers an application-level handler for the menu item of this name.
-    void addMenuHandler(const QString &itemName, std::function<bool()> handler);
-    /// Runs the handler registered for the item; false when there is none.
-    bool handleMenuItem(const QString &itemName);
-
-    // The version of this build: major.minor.bug-fix, the stage (0 development, 1 alpha,
-    // 2 beta, 3 final release) and the non-release build number.
-    int MajorVersion() const;
-    int MinorVersion() const;
-    int BugVersion() const;
-    int StageCode() const;
-    int NonReleaseVersion() const;
-
-private:
-    QHash<QString, std::function<bool()>> m_menuHandlers;
 };
+
+} // namespace quillora

@@ -1,10 +1,11 @@
 #include "windows/aboutwindow.h"
 
-#include "app/app.h"
-#include "app/menubar1.h"
+#include "windows/buildversion.h"
+#include "windows/menubar1.h"
 #include "windows/pictures.h"
 #include "windows/styledtextfield.h"
 #include "windows/tagrenderer.h"
+#include "windows/textresource.h"
 #include "windows/windowregistry.h"
 
 #include <QApplication>
@@ -17,71 +18,53 @@
 
 namespace quillora {
 
-QString formatVersion(int major, int minor, int bug, int stage, int nonRelease)
-{
-    QString version = QString::number(major) + u'.' + QString::number(minor) + u'.'
-        + QString::number(bug);
-    const QString n = QString::number(nonRelease);
-    switch (stage) {
-    case 0:
-        return version + u" (Dev. " + n + u')';
-    case 1:
-        return version + u'a' + n;
-    case 2:
-        return version + u'b' + n;
-    case 3:
-        return version + u" (" + n + u')';
-    default:
-        return version;
-    }
-}
-
-} // namespace quillora
-
 namespace {
 
-constexpr int WindowWidth = 284;
-constexpr int HeightWithCredits = 366;
-constexpr int HeightWithoutCredits = 218;
+constexpr int kWindowWidth = 284;
+constexpr int kHeightWithCredits = 366;
+constexpr int kHeightWithoutCredits = 218;
 
 // A plain drawing surface that hands its paint and mouse-press events to its window. It erases
 // itself to the window's background before each paint and takes no keyboard focus.
 class Canvas final : public QWidget
 {
 public:
-    explicit Canvas(QWidget *parent)
+    using PaintHandler = std::function<void(QPainter &)>;
+    /// Returns whether the press is claimed; an unclaimed press goes on to the window.
+    using MouseDownHandler = std::function<bool(int x, int y)>;
+
+    Canvas(QWidget *parent, PaintHandler paint, MouseDownHandler mouseDown = {})
         : QWidget(parent)
+        , m_paint(std::move(paint))
+        , m_mouseDown(std::move(mouseDown))
     {
         setAutoFillBackground(true);
         setFocusPolicy(Qt::NoFocus);
     }
 
-    std::function<void(QPainter &)> paint;
-    // Returns whether the press is claimed; an unclaimed press goes on to the window.
-    std::function<bool(int x, int y)> mouseDown;
-
 protected:
     void paintEvent(QPaintEvent *) override
     {
-        if (paint) {
-            QPainter painter(this);
-            paint(painter);
-        }
+        QPainter painter(this);
+        m_paint(painter);
     }
 
     void mousePressEvent(QMouseEvent *event) override
     {
         const QPoint at = event->position().toPoint();
-        if (mouseDown && mouseDown(at.x(), at.y()))
+        if (m_mouseDown && m_mouseDown(at.x(), at.y()))
             event->accept();
         else
             event->ignore();
     }
+
+private:
+    PaintHandler m_paint;
+    MouseDownHandler m_mouseDown;
 };
 
-// The design's type sizes are for type whose pixel height equals its size, and the labels'
-// boxes are cut to fit them; in points the type would outgrow its box on any screen finer than
-// 72 dpi. So the labels' fonts are set in pixels.
+// The labels' type sizes are pixel heights, and their boxes are cut to fit them; in points the
+// type would outgrow its box on any screen finer than 72 dpi.
 QFont labelFont(int pixels, bool bold)
 {
     QFont font = QApplication::font();
@@ -112,66 +95,55 @@ QString labelText(QString text)
 
 } // namespace
 
-std::function<bool(const QUrl &)> AboutWindow::openWebAddress = &QDesktopServices::openUrl;
-
 AboutWindow::AboutWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // A document window that can be minimised and closed but neither maximised nor resized.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString());
-    setFixedSize(WindowWidth, HeightWithCredits);
-    createControls();
+    setFixedSize(kWindowWidth, kHeightWithCredits);
+    CreateControls();
     MenuBar1::instance()->addShortcutsTo(this);
-    quillora::WindowRegistry::add(this);
+    WindowRegistry::add(this);
 }
 
 AboutWindow *AboutWindow::instance()
 {
-    if (auto *open = quillora::WindowRegistry::find<AboutWindow>())
+    if (auto *open = WindowRegistry::find<AboutWindow>())
         return open;
     return new AboutWindow;
 }
 
-void AboutWindow::createControls()
+void AboutWindow::CreateControls()
 {
-    auto *iconCanvas = new Canvas(this);
-    iconCanvas->setObjectName(QStringLiteral("AppIconCanvas"));
-    iconCanvas->setGeometry(110, 8, 64, 64);
-    iconCanvas->paint = [this](QPainter &g) { AppIconCanvas_Paint(g); };
-    AppIconCanvas = iconCanvas;
+    m_appIconCanvas = new Canvas(this, [this](QPainter &g) { AppIconCanvas_Paint(g); });
+    m_appIconCanvas->setObjectName(QStringLiteral("AppIconCanvas"));
+    m_appIconCanvas->setGeometry(110, 8, 64, 64);
 
-    StatAppName = makeLabel(this, QStringLiteral("StatAppName"), QRect(20, 86, 244, 16),
-                            labelFont(14, true));
-    StatAppName->setText(QStringLiteral("kAppName"));
-    StatAppVersion = makeLabel(this, QStringLiteral("StatAppVersion"), QRect(20, 112, 244, 12),
-                               labelFont(10, false));
-    StatAppVersion->setText(QStringLiteral("kAppVersion"));
+    m_statAppName = makeLabel(
+        this, QStringLiteral("StatAppName"), QRect(20, 86, 244, 16), labelFont(14, true));
+    m_statAppVersion = makeLabel(
+        this, QStringLiteral("StatAppVersion"), QRect(20, 112, 244, 12), labelFont(10, false));
 
-    EditAppCredits = quillora::makeReadOnlyStyledField(this, QStringLiteral("EditAppCredits"),
-                                                       QRect(0, 132, WindowWidth, 140));
-    EditAppCredits->setPlainText(
-        QStringLiteral("Plain Text: kAppCredits\rHTML Text: kAppCreditsHTML"));
+    m_editAppCredits = makeReadOnlyStyledField(
+        this, QStringLiteral("EditAppCredits"), QRect(0, 132, kWindowWidth, 140));
 
-    StatAppCopyright = makeLabel(this, QStringLiteral("StatAppCopyright"),
-                                 QRect(20, 280, 244, 32), labelFont(10, false));
-    StatAppCopyright->setText(QStringLiteral("kAppCopyright"));
+    m_statAppCopyright = makeLabel(
+        this, QStringLiteral("StatAppCopyright"), QRect(20, 280, 244, 32), labelFont(10, false));
 
-    auto *badgeCanvas = new Canvas(this);
-    badgeCanvas->setObjectName(QStringLiteral("ZorvikIconCanvas"));
-    badgeCanvas->setGeometry(34, 324, 216, 30);
-    badgeCanvas->setCursor(Qt::PointingHandCursor);
-    badgeCanvas->setToolTip(webAddress().toString());
-    badgeCanvas->paint = [this](QPainter &g) { ZorvikIconCanvas_Paint(g); };
-    badgeCanvas->mouseDown = [this](int x, int y) { return ZorvikIconCanvas_MouseDown(x, y); };
-    ZorvikIconCanvas = badgeCanvas;
+    m_zorvikIconCanvas = new Canvas(
+        this, [this](QPainter &g) { ZorvikIconCanvas_Paint(g); },
+        [this](int x, int y) { return ZorvikIconCanvas_MouseDown(x, y); });
+    m_zorvikIconCanvas->setObjectName(QStringLiteral("ZorvikIconCanvas"));
+    m_zorvikIconCanvas->setGeometry(34, 324, 216, 30);
+    m_zorvikIconCanvas->setCursor(Qt::PointingHandCursor);
+    m_zorvikIconCanvas->setToolTip(webAddress().toString());
 }
 
 void AboutWindow::Show(bool useCredits)
 {
-    UseCredits = useCredits;
+    m_useCredits = useCredits;
     SetupWindow();
     if (!isVisible()) {
         // A window that opens does so in the middle of the main screen.
@@ -188,41 +160,39 @@ void AboutWindow::Show(bool useCredits)
 
 void AboutWindow::SetupWindow()
 {
-    StatAppName->setText(QStringLiteral("Quillora"));
-    StatAppVersion->setText(tr("Version ") + VersionString());
-    StatAppCopyright->setText(labelText(copyrightNotice()));
-    if (UseCredits) {
+    m_statAppName->setText(QStringLiteral("Quillora"));
+    m_statAppVersion->setText(tr("Version ") + VersionString());
+    m_statAppCopyright->setText(labelText(copyrightNotice()));
+    if (m_useCredits) {
         SetCreditsFieldText(creditsText(), true);
-        StatAppCopyright->move(StatAppCopyright->x(), 280);
-        EditAppCredits->setVisible(true);
-        setFixedSize(WindowWidth, HeightWithCredits);
-        ZorvikIconCanvas->move(ZorvikIconCanvas->x(), 324);
+        m_statAppCopyright->move(m_statAppCopyright->x(), 280);
+        m_editAppCredits->setVisible(true);
+        setFixedSize(kWindowWidth, kHeightWithCredits);
+        m_zorvikIconCanvas->move(m_zorvikIconCanvas->x(), 324);
     } else {
         // Everything under the version label moves up by the field and the gap below it.
-        EditAppCredits->setVisible(false);
-        StatAppCopyright->move(StatAppCopyright->x(), 132);
-        setFixedSize(WindowWidth, HeightWithoutCredits);
-        ZorvikIconCanvas->move(ZorvikIconCanvas->x(), 176);
+        m_editAppCredits->setVisible(false);
+        m_statAppCopyright->move(m_statAppCopyright->x(), 132);
+        setFixedSize(kWindowWidth, kHeightWithoutCredits);
+        m_zorvikIconCanvas->move(m_zorvikIconCanvas->x(), 176);
     }
 }
 
 void AboutWindow::SetCreditsFieldText(const QString &text, bool render)
 {
-    quillora::setUnstyledText(EditAppCredits, text);
+    setUnstyledText(m_editAppCredits, text);
     if (render)
-        quillora::RenderTaggedText(EditAppCredits);
+        RenderTaggedText(m_editAppCredits);
 }
 
 QString AboutWindow::VersionString() const
 {
-    const App *app = App::instance();
-    return quillora::formatVersion(app->MajorVersion(), app->MinorVersion(), app->BugVersion(),
-                                   app->StageCode(), app->NonReleaseVersion());
+    return formatVersion(kBuildVersion);
 }
 
 QString AboutWindow::creditsText()
 {
-    return quillora::textResource(QStringLiteral(":/quillora/credits.txt"));
+    return textResource(QStringLiteral(":/quillora/credits.txt"));
 }
 
 QString AboutWindow::copyrightNotice()
@@ -237,16 +207,15 @@ QUrl AboutWindow::webAddress()
 
 void AboutWindow::AppIconCanvas_Paint(QPainter &g)
 {
-    const QImage icon = quillora::pictures::AboutIcon();
+    const QImage icon = pictures::AboutIcon();
     // The whole picture, whatever its size, fills the canvas.
-    quillora::pictures::drawMasked(g, QRect(0, 0, 64, 64), icon,
-                                   quillora::pictures::AboutMask(), icon.rect());
+    pictures::drawMasked(g, QRect(0, 0, 64, 64), icon, pictures::AboutMask(), icon.rect());
 }
 
 bool AboutWindow::ZorvikIconCanvas_MouseDown(int, int)
 {
     // Anywhere on the badge; the press is not claimed.
-    openWebAddress(webAddress());
+    QDesktopServices::openUrl(webAddress());
     return false;
 }
 
@@ -254,6 +223,7 @@ void AboutWindow::ZorvikIconCanvas_Paint(QPainter &g)
 {
     // The badge's top-left corner, unscaled.
     const QRect badge(0, 0, 216, 30);
-    quillora::pictures::drawMasked(g, badge, quillora::pictures::MwZorvikHzMd(),
-                                   quillora::pictures::MwZorvikHzMdMask(), badge);
+    pictures::drawMasked(g, badge, pictures::MwZorvikHzMd(), pictures::MwZorvikHzMdMask(), badge);
 }
+
+} // namespace quillora

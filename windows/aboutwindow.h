@@ -3,25 +3,16 @@
 #include <QUrl>
 #include <QWidget>
 
-#include <functional>
-
 class QLabel;
 class QPainter;
 class QTextEdit;
 
 namespace quillora {
 
-/// The version as the About window shows it: major.minor.bug-fix, all three always written,
-/// then by stage: " (Dev. N)" for development (0), "aN" for alpha (1), "bN" for beta (2),
-/// " (N)" for a final release (3) and nothing for any other stage, N being the non-release
-/// number.
-QString formatVersion(int major, int minor, int bug, int stage, int nonRelease);
-
-} // namespace quillora
-
 /// The About window: the application icon, name and version, the credits in a scrolling field,
-/// the copyright notice and a badge that opens the project's web address. It lays itself out
-/// with or without the credits field. At most one exists at a time.
+/// the copyright notice and a badge that opens the project's web address in the user's browser
+/// (through QDesktopServices). It lays itself out with or without the credits field. At most one
+/// exists at a time.
 class AboutWindow final : public QWidget
 {
     Q_OBJECT
@@ -34,7 +25,7 @@ public:
     static AboutWindow *instance();
 
     /// Whether the credits field is part of the layout; set by Show, read by SetupWindow.
-    bool UseCredits = false;
+    bool UseCredits() const { return m_useCredits; }
 
     /// Sets the window up with or without its credits and brings it to the front.
     void Show(bool useCredits);
@@ -42,7 +33,7 @@ public:
     void SetupWindow();
     /// Puts the text into the credits field, rendering its tags when `render` is true.
     void SetCreditsFieldText(const QString &text, bool render);
-    /// The application's version, read from the application object.
+    /// The version of this build, formatted.
     QString VersionString() const;
 
     /// The credits in the tag markup.
@@ -51,20 +42,22 @@ public:
     static QString copyrightNotice();
     /// The address that the badge opens.
     static QUrl webAddress();
-    /// Opens a web address in the user's browser; replaceable, so that a test can watch it.
-    static std::function<bool(const QUrl &)> openWebAddress;
 
 private:
-    void createControls();
+    void CreateControls();
 
     void AppIconCanvas_Paint(QPainter &g);
     bool ZorvikIconCanvas_MouseDown(int x, int y);
     void ZorvikIconCanvas_Paint(QPainter &g);
 
-    QWidget *AppIconCanvas = nullptr;
-    QLabel *StatAppName = nullptr;
-    QLabel *StatAppVersion = nullptr;
-    QTextEdit *EditAppCredits = nullptr;
-    QLabel *StatAppCopyright = nullptr;
-    QWidget *ZorvikIconCanvas = nullptr;
+    bool m_useCredits = false;
+
+    QWidget *m_appIconCanvas = nullptr;
+    QLabel *m_statAppName = nullptr;
+    QLabel *m_statAppVersion = nullptr;
+    QTextEdit *m_editAppCredits = nullptr;
+    QLabel *m_statAppCopyright = nullptr;
+    QWidget *m_zorvikIconCanvas = nullptr;
 };
+
+} // namespace quillora

@@ -7,8 +7,7 @@ namespace quillora {
 CellGraphics::CellGraphics(QPainter *painter, QSize size)
     : m_painter(painter)
     , m_size(size)
-{
-}
+{ }
 
 void CellGraphics::FillRect(int x, int y, int width, int height)
 {

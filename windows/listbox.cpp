@@ -103,9 +103,7 @@ int ListBox::CellAlignmentOffset(int row, int column) const
 
 void ListBox::setCellAlignmentOffset(int row, int column, int offset)
 {
-    QTreeWidgetItem *item = topLevelItem(row);
-    // Written on every paint: only a change may touch the model, or painting would loop.
-    if (item && item->data(column, kAlignmentOffsetRole).toInt() != offset)
+    if (QTreeWidgetItem *item = topLevelItem(row))
         item->setData(column, kAlignmentOffsetRole, offset);
 }
 

@@ -20,6 +20,16 @@ struct DragItem
 /// A multi-column list box: rows of text cells with a tag per cell, several selected rows,
 /// owner-drawn cells and row dragging. Its owner answers its events through handlers, which
 /// the list calls with the cell's drawing context or the drag item, as a list box does.
+///
+/// A results row, from the lookup to the screen: Window1::TranslateName adds one row per
+/// ResultRow and turns its MatchKind into the row's mark (rowMark(): "+" for Exact, "-" for
+/// LetterByLetter, none otherwise), held as the CellTag of column 0; it also sets each cell's
+/// CellAlignmentOffset, the 5-pixel text inset, once. When a cell is drawn, ResultsDelegate
+/// calls the owner's background handler (Window1::lData_CellBackgroundPaint: stripe and
+/// separator) and, in initStyleOption, its text handler (Window1::lData_CellTextPaint), which
+/// reads the column-0 mark and sets bold for "+" and italic for "-" in the CellGraphics; the
+/// delegate puts those into the option's font and font metrics, elides the text with them and
+/// draws it shifted by the offset. Painting reads the items and never writes them.
 class ListBox final : public QTreeWidget
 {
     Q_OBJECT
@@ -28,8 +38,8 @@ public:
     /// Before a cell is drawn: paints its background; false lets the list draw its own on top.
     using CellBackgroundPaintHandler = std::function<bool(CellGraphics &, int row, int column)>;
     /// Before a cell's text is drawn: sets bold and italic in the context.
-    using CellTextPaintHandler =
-        std::function<bool(CellGraphics &, int row, int column, int x, int y)>;
+    using CellTextPaintHandler
+        = std::function<bool(CellGraphics &, int row, int column, int x, int y)>;
     /// When the user starts dragging rows: fills the drag item; false cancels the drag.
     using DragRowHandler = std::function<bool(DragItem &, int row)>;
 

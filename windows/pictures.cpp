@@ -81,7 +81,7 @@ QImage masked(const QImage &picture, const QImage &mask)
 }
 
 void drawMasked(QPainter &painter, const QRect &target, const QImage &picture, const QImage &mask,
-                const QRect &source)
+    const QRect &source)
 {
     if (picture.isNull())
         return;

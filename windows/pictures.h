@@ -29,8 +29,8 @@ QImage masked(const QImage &picture, const QImage &mask);
 
 /// Draws the masked picture's `source` part into `target`, scaled to fit; nothing when the
 /// picture is missing.
-void drawMasked(QPainter &painter, const QRect &target, const QImage &picture,
-                const QImage &mask, const QRect &source);
+void drawMasked(QPainter &painter, const QRect &target, const QImage &picture, const QImage &mask,
+    const QRect &source);
 
 /// The application icon, with its mask applied, for window decorations and task bars.
 QIcon applicationIcon();

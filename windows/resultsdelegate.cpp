@@ -11,8 +11,7 @@ namespace quillora {
 ResultsDelegate::ResultsDelegate(ListBox *list)
     : QStyledItemDelegate(list)
     , m_list(list)
-{
-}
+{ }
 
 void ResultsDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
@@ -31,8 +30,8 @@ void ResultsDelegate::initStyleOption(QStyleOptionViewItem *option, const QModel
     }
 }
 
-void ResultsDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
-                            const QModelIndex &index) const
+void ResultsDelegate::paint(
+    QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
@@ -57,12 +56,14 @@ void ResultsDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     // ...and the text goes where the style would put it, moved by the cell's alignment offset.
     textRect.adjust(m_list->CellAlignmentOffset(index.row(), index.column()), 0, 0, 0);
     const bool selected = opt.state.testFlag(QStyle::State_Selected);
-    const QPalette::ColorGroup group = !opt.state.testFlag(QStyle::State_Enabled) ? QPalette::Disabled
-                                       : opt.state.testFlag(QStyle::State_Active) ? QPalette::Normal
-                                                                                  : QPalette::Inactive;
+    const QPalette::ColorGroup group = !opt.state.testFlag(QStyle::State_Enabled)
+        ? QPalette::Disabled
+        : opt.state.testFlag(QStyle::State_Active) ? QPalette::Normal
+                                                   : QPalette::Inactive;
     painter->save();
     painter->setFont(opt.font);
-    painter->setPen(opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setPen(
+        opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     const QString shown = opt.fontMetrics.elidedText(text, opt.textElideMode, textRect.width());
     painter->drawText(textRect, static_cast<int>(opt.displayAlignment), shown);
     painter->restore();

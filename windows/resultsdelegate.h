@@ -17,7 +17,7 @@ public:
     explicit ResultsDelegate(ListBox *list);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override;
+        const QModelIndex &index) const override;
 
     /// A cell shows at most this many characters: enough to fill any screen, and it keeps a
     /// pasted megabyte of text from being measured in full on every paint.

@@ -1,7 +1,6 @@
 #include "windows/styledtextfield.h"
 
 #include <QApplication>
-
 #include <QFontInfo>
 #include <QPalette>
 #include <QScrollBar>
@@ -24,8 +23,7 @@ void setUnstyledText(QTextEdit *edit, const QString &text)
 
 TextEditField::TextEditField(QTextEdit *edit)
     : m_edit(edit)
-{
-}
+{ }
 
 QString TextEditField::text() const
 {
@@ -72,8 +70,8 @@ int TextEditField::selectionTextSize() const
     // The format of a character is read by a cursor just after it.
     const QTextCursor selection = m_edit->textCursor();
     QTextCursor cursor(m_edit->document());
-    cursor.setPosition(std::min(selection.selectionStart() + 1,
-                                m_edit->document()->characterCount() - 1));
+    cursor.setPosition(
+        std::min(selection.selectionStart() + 1, m_edit->document()->characterCount() - 1));
     const QTextCharFormat format = cursor.charFormat();
     if (!format.hasProperty(QTextFormat::FontPointSize))
         return ownTextSize();

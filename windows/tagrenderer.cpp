@@ -2,23 +2,10 @@
 
 #include "windows/styledtextfield.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <cmath>
 
 namespace quillora {
-
-QString textResource(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = QString::fromUtf8(file.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
-    text.replace(u'\n', u'\r');
-    return text;
-}
 
 int tagSizeValue(QStringView inside)
 {
@@ -78,9 +65,8 @@ void RenderTaggedText(StyledTextField &field)
         // From where the tag stood to the end of the text.
         field.select(open, text.size() - open - 1);
 
-        const auto is = [name](QStringView tag) {
-            return name.compare(tag, Qt::CaseInsensitive) == 0;
-        };
+        const auto is
+            = [name](QStringView tag) { return name.compare(tag, Qt::CaseInsensitive) == 0; };
         if (is(u"b"))
             field.setSelectionBold(true);
         else if (is(u"/b"))

@@ -22,11 +22,6 @@ void RenderTaggedText(StyledTextField &field);
 /// RenderTaggedText on a QTextEdit (which may be read-only).
 void RenderTaggedText(QTextEdit *edit);
 
-/// A text of the program's own from the application's resources, with its lines ended by a
-/// carriage return (code 13), as the program's multi-line texts are. The files keep ordinary
-/// line ends so that they read well in a diff. Empty when there is no such resource.
-QString textResource(const QString &path);
-
 /// The size that a font tag with this inside asks for: the number that the text after the
 /// inside's first double quote begins with, up to a second quote, rounded to the nearest whole
 /// number (halves away from zero); 0 when there is no quote or no number.

@@ -1,10 +1,10 @@
 #include "windows/window1.h"
 
-#include "app/menubar1.h"
 #include "engine/lookup.h"
 #include "engine/names.h"
 #include "windows/cellgraphics.h"
 #include "windows/listbox.h"
+#include "windows/menubar1.h"
 #include "windows/windowregistry.h"
 
 #include <QEvent>
@@ -15,9 +15,7 @@
 
 #include <limits>
 
-using quillora::CellGraphics;
-using quillora::DragItem;
-using quillora::ListBox;
+namespace quillora {
 
 namespace {
 
@@ -41,16 +39,14 @@ QString fromUtf8(const std::string &text)
 } // namespace
 
 Window1::Window1(NameListSource nameList)
-    : m_nameList(nameList ? std::move(nameList) : [] { return quillora::names::names(); })
+    : m_nameList(nameList ? std::move(nameList) : [] { return names::names(); })
 {
     setObjectName(QStringLiteral("Window1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    quillora::WindowRegistry::add(this);
+    WindowRegistry::add(this);
     Layout();
     CreateControls();
-    AddMenuHandlers();
-    Event_Open();
-    show();
+    ParseNameList();
 }
 
 Window1::~Window1()
@@ -64,7 +60,7 @@ Window1::~Window1()
 
 Window1 *Window1::instance()
 {
-    if (Window1 *open = quillora::WindowRegistry::find<Window1>())
+    if (Window1 *open = WindowRegistry::find<Window1>())
         return open;
     return new Window1;
 }
@@ -84,11 +80,6 @@ void Window1::Layout()
 }
 
 void Window1::CreateControls()
-{
-    _CreateControls0();
-}
-
-void Window1::_CreateControls0()
 {
     QWidget *content = centralWidget();
 
@@ -119,7 +110,9 @@ void Window1::_CreateControls0()
     m_lData->setCellTextPaintHandler([this](CellGraphics &g, int row, int column, int x, int y) {
         return lData_CellTextPaint(g, row, column, x, y);
     });
-    m_lData->setDragRowHandler([this](DragItem &drag, int row) { return lData_DragRow(drag, row); });
+    m_lData->setDragRowHandler(
+        [this](DragItem &drag, int row) { return lData_DragRow(drag, row); });
+    m_lData->setEnableDrag(true);
 
     m_sResults = new QLabel(tr("Results:"), content);
     m_sResults->setObjectName(QStringLiteral("sResults"));
@@ -130,24 +123,13 @@ void Window1::_CreateControls0()
     m_eName->setFocus();
 
     placeAnchoredControls();
-    lData_Open();
-}
-
-void Window1::AddMenuHandlers()
-{
-    // The main window has no menu handlers of its own; Help and About are the application's.
-}
-
-void Window1::Event_Open()
-{
-    ParseNameList();
 }
 
 void Window1::placeAnchoredControls()
 {
     const QSize size = centralWidget()->size();
     m_lData->setGeometry(-kListOverhang, kListTop, size.width() + 2 * kListOverhang,
-                         size.height() - kListTop + kListOverhang);
+        size.height() - kListTop + kListOverhang);
 }
 
 bool Window1::eventFilter(QObject *watched, QEvent *event)
@@ -159,7 +141,7 @@ bool Window1::eventFilter(QObject *watched, QEvent *event)
 
 void Window1::ParseNameList()
 {
-    m_records = quillora::parseNameList(m_nameList());
+    m_records = parseNameList(m_nameList());
 }
 
 void Window1::pFind_Action()
@@ -172,22 +154,22 @@ void Window1::TranslateName(const QString &name)
 {
     m_lData->DeleteAllRows();
     const QByteArray typed = name.toUtf8();
-    const auto rows = quillora::lookupName(m_records, std::string_view(typed.constData(),
-                                                                      static_cast<std::size_t>(typed.size())));
-    for (const quillora::ResultRow &row : rows) {
+    const auto rows = lookupName(
+        m_records, std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())));
+    for (const ResultRow &row : rows) {
         m_lData->AddRow(fromUtf8(row.english));
-        const std::string_view mark = quillora::rowMark(row.kind);
+        const int added = m_lData->LastIndex();
+        const std::string_view mark = rowMark(row.kind);
         if (!mark.empty())
-            m_lData->setCellTag(m_lData->LastIndex(), 0, QString::fromLatin1(mark.data(), static_cast<qsizetype>(mark.size())));
-        m_lData->setCell(m_lData->LastIndex(), 1, fromUtf8(row.hawaiian));
+            m_lData->setCellTag(
+                added, 0, QString::fromLatin1(mark.data(), static_cast<qsizetype>(mark.size())));
+        m_lData->setCell(added, 1, fromUtf8(row.hawaiian));
+        // Every cell's text sits a little in from the cell's edge.
+        m_lData->setCellAlignmentOffset(added, 0, kTextInset);
+        m_lData->setCellAlignmentOffset(added, 1, kTextInset);
     }
     update();
     m_lData->viewport()->update();
-}
-
-void Window1::lData_Open()
-{
-    m_lData->setEnableDrag(true);
 }
 
 bool Window1::lData_CellBackgroundPaint(CellGraphics &g, int row, int /*column*/)
@@ -202,9 +184,8 @@ bool Window1::lData_CellBackgroundPaint(CellGraphics &g, int row, int /*column*/
     return false;
 }
 
-bool Window1::lData_CellTextPaint(CellGraphics &g, int row, int column, int /*x*/, int /*y*/)
+bool Window1::lData_CellTextPaint(CellGraphics &g, int row, int /*column*/, int /*x*/, int /*y*/)
 {
-    m_lData->setCellAlignmentOffset(row, column, kTextInset);
     // The mark of column 0 styles the whole row.
     const QString mark = m_lData->CellTag(row, 0).toString();
     g.setBold(mark == QLatin1String("+"));
@@ -243,23 +224,4 @@ QString Window1::lineEnd()
 #endif
 }
 
-#define QUILLORA_MENU_ITEM_ACCESSOR(name)                                                          \
-    QAction *Window1::name() const                                                                 \
-    {                                                                                              \
-        return MenuBar1::instance()->item(QStringLiteral(#name));                                  \
-    }
-QUILLORA_MENU_ITEM_ACCESSOR(FileMenu)
-QUILLORA_MENU_ITEM_ACCESSOR(FileQuit)
-QUILLORA_MENU_ITEM_ACCESSOR(EditMenu)
-QUILLORA_MENU_ITEM_ACCESSOR(EditUndo)
-QUILLORA_MENU_ITEM_ACCESSOR(UntitledMenu1)
-QUILLORA_MENU_ITEM_ACCESSOR(EditCut)
-QUILLORA_MENU_ITEM_ACCESSOR(EditCopy)
-QUILLORA_MENU_ITEM_ACCESSOR(EditPaste)
-QUILLORA_MENU_ITEM_ACCESSOR(EditClear)
-QUILLORA_MENU_ITEM_ACCESSOR(UntitledMenu0)
-QUILLORA_MENU_ITEM_ACCESSOR(EditSelectAll)
-QUILLORA_MENU_ITEM_ACCESSOR(HelpMenu)
-QUILLORA_MENU_ITEM_ACCESSOR(HelpHelp)
-QUILLORA_MENU_ITEM_ACCESSOR(HelpAbout)
-#undef QUILLORA_MENU_ITEM_ACCESSOR
+} // namespace quillora

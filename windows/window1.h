@@ -7,19 +7,18 @@
 #include <functional>
 #include <string>
 
-class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace quillora {
+
 class CellGraphics;
 class ListBox;
 struct DragItem;
-} // namespace quillora
 
 /// The main window: a name field, the Find button and the results list. It builds the name
-/// table from the name list when it opens, and Find fills the list with the results of a lookup.
+/// table from the name list as it is built, and Find fills the list with the results of a lookup.
 class Window1 final : public QMainWindow
 {
     Q_OBJECT
@@ -31,11 +30,11 @@ public:
     explicit Window1(NameListSource nameList = {});
     ~Window1() override;
 
-    /// The open main window, or a new one when there is none.
+    /// The open main window, or a new one, not yet shown, when there is none.
     static Window1 *instance();
 
     /// The name table, one row per line of the name list: English, Hawaiian, phonetic key.
-    const quillora::NameTable &mRecords() const { return m_records; }
+    const NameTable &mRecords() const { return m_records; }
 
     void ParseNameList();
     /// Fills the results list with the lookup of `name`, taken exactly as typed.
@@ -45,35 +44,18 @@ public:
     QLabel *sName() const { return m_sName; }
     QLineEdit *eName() const { return m_eName; }
     QPushButton *pFind() const { return m_pFind; }
-    quillora::ListBox *lData() const { return m_lData; }
+    ListBox *lData() const { return m_lData; }
     QLabel *sResults() const { return m_sResults; }
     /// The content area below the menu bar, in which the controls are placed.
     QWidget *contentArea() const { return centralWidget(); }
 
     // The list's handlers.
-    void lData_Open();
-    bool lData_CellBackgroundPaint(quillora::CellGraphics &g, int row, int column);
-    bool lData_CellTextPaint(quillora::CellGraphics &g, int row, int column, int x, int y);
-    bool lData_DragRow(quillora::DragItem &drag, int row);
+    bool lData_CellBackgroundPaint(CellGraphics &g, int row, int column);
+    bool lData_CellTextPaint(CellGraphics &g, int row, int column, int x, int y);
+    bool lData_DragRow(DragItem &drag, int row);
 
     /// The platform's standard line end, which ends the dragged rows.
     static QString lineEnd();
-
-    // The menu items of the window's menu bar, by name.
-    QAction *FileMenu() const;
-    QAction *FileQuit() const;
-    QAction *EditMenu() const;
-    QAction *EditUndo() const;
-    QAction *UntitledMenu1() const;
-    QAction *EditCut() const;
-    QAction *EditCopy() const;
-    QAction *EditPaste() const;
-    QAction *EditClear() const;
-    QAction *UntitledMenu0() const;
-    QAction *EditSelectAll() const;
-    QAction *HelpMenu() const;
-    QAction *HelpHelp() const;
-    QAction *HelpAbout() const;
 
     void pFind_Action();
 
@@ -83,17 +65,16 @@ protected:
 private:
     void Layout();
     void CreateControls();
-    void _CreateControls0();
-    void AddMenuHandlers();
-    void Event_Open();
     void placeAnchoredControls();
 
     NameListSource m_nameList;
-    quillora::NameTable m_records;
+    NameTable m_records;
 
     QLabel *m_sName = nullptr;
     QLineEdit *m_eName = nullptr;
     QPushButton *m_pFind = nullptr;
-    quillora::ListBox *m_lData = nullptr;
+    ListBox *m_lData = nullptr;
     QLabel *m_sResults = nullptr;
 };
+
+} // namespace quillora

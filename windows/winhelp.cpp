@@ -1,13 +1,16 @@
 #include "windows/winhelp.h"
 
-#include "app/menubar1.h"
+#include "windows/menubar1.h"
 #include "windows/styledtextfield.h"
 #include "windows/tagrenderer.h"
+#include "windows/textresource.h"
 #include "windows/windowregistry.h"
 
 #include <QApplication>
 #include <QResizeEvent>
 #include <QTextEdit>
+
+namespace quillora {
 
 namespace {
 
@@ -24,21 +27,21 @@ winHelp::winHelp()
 {
     Layout();
     CreateControls();
-    AddMenuHandlers();
-    quillora::WindowRegistry::add(this);
-    show();
+    // No commands of its own; the application's commands stay available through their shortcuts.
+    MenuBar1::instance()->addShortcutsTo(this);
+    WindowRegistry::add(this);
 }
 
 winHelp *winHelp::instance()
 {
-    if (auto *open = quillora::WindowRegistry::find<winHelp>())
+    if (auto *open = WindowRegistry::find<winHelp>())
         return open;
     return new winHelp;
 }
 
 QString winHelp::helpText()
 {
-    return quillora::textResource(QStringLiteral(":/quillora/help.txt"));
+    return textResource(QStringLiteral(":/quillora/help.txt"));
 }
 
 void winHelp::Layout()
@@ -46,8 +49,7 @@ void winHelp::Layout()
     setAttribute(Qt::WA_DeleteOnClose);
     // A document window that can be minimised and closed but not maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(tr("Help"));
     resize(400, 400);
     setMinimumSize(64, 64);
@@ -56,30 +58,21 @@ void winHelp::Layout()
 
 void winHelp::CreateControls()
 {
-    _CreateControls0();
-}
-
-void winHelp::_CreateControls0()
-{
-    EditField1 = quillora::makeReadOnlyStyledField(this, QStringLiteral("EditField1"),
-                                                   fieldGeometry(size()));
-    EditField1->setPlainText(helpText());
+    m_editField1
+        = makeReadOnlyStyledField(this, QStringLiteral("EditField1"), fieldGeometry(size()));
+    m_editField1->setPlainText(helpText());
     EditField1_Open();
 }
 
 void winHelp::EditField1_Open()
 {
-    quillora::RenderTaggedText(EditField1);
-}
-
-void winHelp::AddMenuHandlers()
-{
-    // No commands of its own; the application's commands stay available through its shortcuts.
-    MenuBar1::instance()->addShortcutsTo(this);
+    RenderTaggedText(m_editField1);
 }
 
 void winHelp::resizeEvent(QResizeEvent *event)
 {
-    EditField1->setGeometry(fieldGeometry(event->size()));
+    m_editField1->setGeometry(fieldGeometry(event->size()));
     QWidget::resizeEvent(event);
 }
+
+} // namespace quillora

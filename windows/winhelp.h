@@ -4,6 +4,8 @@
 
 class QTextEdit;
 
+namespace quillora {
+
 /// The help window: one read-only, scrolling field, EditField1, that fills the window and shows
 /// the help text rendered from the tag markup. At most one exists at a time.
 class winHelp final : public QWidget
@@ -11,10 +13,10 @@ class winHelp final : public QWidget
     Q_OBJECT
 
 public:
-    /// Builds the window with its field and rendered text, and shows it. Prefer instance().
+    /// Builds the window with its field and rendered text. Prefer instance().
     winHelp();
 
-    /// The open help window, or a new one when there is none.
+    /// The open help window, or a new one, not yet shown, when there is none.
     static winHelp *instance();
 
     /// The help text in the tag markup, as the field holds it before rendering.
@@ -26,9 +28,9 @@ protected:
 private:
     void Layout();
     void CreateControls();
-    void _CreateControls0();
     void EditField1_Open();
-    void AddMenuHandlers();
 
-    QTextEdit *EditField1 = nullptr;
+    QTextEdit *m_editField1 = nullptr;
 };
+
+} // namespace quillora

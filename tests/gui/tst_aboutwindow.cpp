@@ -1,17 +1,22 @@
 #include "app/app.h"
+#include "tests/gui/guitest.h"
 #include "windows/aboutwindow.h"
+#include "windows/buildversion.h"
 #include "windows/pictures.h"
 
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 
 using namespace Qt::StringLiterals;
+using quillora::AboutWindow;
+using quillora::App;
 
 namespace {
 
@@ -26,13 +31,6 @@ QTextEdit *credits(AboutWindow *window)
     return control<QTextEdit>(window, u"EditAppCredits"_s);
 }
 
-void closeAll()
-{
-    for (QWidget *window : QApplication::topLevelWidgets())
-        window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // The style of the first character of the given text in the field.
 QTextCharFormat formatOf(const QTextEdit *edit, const QString &text)
 {
@@ -42,6 +40,21 @@ QTextCharFormat formatOf(const QTextEdit *edit, const QString &text)
     return at.charFormat();
 }
 
+// Takes the addresses that the program asks the desktop to open, in place of a browser.
+class UrlCatcher final : public QObject
+{
+    Q_OBJECT
+
+public:
+    const QList<QUrl> &opened() const { return m_opened; }
+
+public slots:
+    void open(const QUrl &url) { m_opened << url; }
+
+private:
+    QList<QUrl> m_opened;
+};
+
 } // namespace
 
 class TestAboutWindow final : public QObject
@@ -49,17 +62,8 @@ class TestAboutWindow final : public QObject
     Q_OBJECT
 
 private slots:
-    // Any warning fails, except the offscreen platform's notes on what it cannot do (raise a
-    // window, pass on size hints).
-    void init()
-    {
-        QTest::failOnWarning(QRegularExpression(u"^(?!This plugin does not support ).*"_s));
-    }
-    void cleanup()
-    {
-        closeAll();
-        AboutWindow::openWebAddress = &QDesktopServices::openUrl;
-    }
+    void init() { quillora::test::failOnWarnings(); }
+    void cleanup() { quillora::test::closeAllWindows(); }
 
     void formatsVersion_data();
     void formatsVersion();
@@ -85,6 +89,7 @@ void TestAboutWindow::formatsVersion_data()
     QTest::addColumn<int>("nonRelease");
     QTest::addColumn<QString>("version");
 
+    // clang-format off
     QTest::newRow("final release shows its number, also 0") << 1 << 0 << 0 << 3 << 0
                                                             << u"1.0.0 (0)"_s;
     QTest::newRow("development") << 1 << 2 << 3 << 0 << 7 << u"1.2.3 (Dev. 7)"_s;
@@ -95,6 +100,7 @@ void TestAboutWindow::formatsVersion_data()
     QTest::newRow("bug-fix 0 is still written") << 2 << 1 << 0 << 4 << 0 << u"2.1.0"_s;
     QTest::newRow("negative numbers keep their sign") << -1 << 0 << 10 << 2 << -2
                                                       << u"-1.0.10b-2"_s;
+    // clang-format on
 }
 
 void TestAboutWindow::formatsVersion()
@@ -105,13 +111,13 @@ void TestAboutWindow::formatsVersion()
     QFETCH(int, stage);
     QFETCH(int, nonRelease);
     QFETCH(QString, version);
-    QCOMPARE(quillora::formatVersion(major, minor, bug, stage, nonRelease), version);
+    QCOMPARE(quillora::formatVersion({major, minor, bug, stage, nonRelease}), version);
 }
 
 void TestAboutWindow::windowSettings()
 {
     AboutWindow *window = AboutWindow::instance();
-    QVERIFY(!window->UseCredits);
+    QVERIFY(!window->UseCredits());
     window->Show(true);
     QVERIFY(window->isVisible());
     QVERIFY(window->windowTitle().isEmpty());
@@ -138,12 +144,8 @@ void TestAboutWindow::showsTexts()
     AboutWindow *window = AboutWindow::instance();
     window->Show(false);
     QCOMPARE(control<QLabel>(window, u"StatAppName"_s)->text(), u"Quillora"_s);
-    const App *app = App::instance();
     QCOMPARE(control<QLabel>(window, u"StatAppVersion"_s)->text(),
-             u"Version "_s
-                 + quillora::formatVersion(app->MajorVersion(), app->MinorVersion(),
-                                           app->BugVersion(), app->StageCode(),
-                                           app->NonReleaseVersion()));
+        u"Version "_s + quillora::formatVersion(quillora::kBuildVersion));
 
     const QStringList notice = AboutWindow::copyrightNotice().split(u'\r');
     QCOMPARE(notice.size(), 2);
@@ -202,14 +204,14 @@ void TestAboutWindow::layoutsWithAndWithoutCredits()
     QWidget *badge = control(window, u"ZorvikIconCanvas"_s);
 
     window->Show(false);
-    QVERIFY(!window->UseCredits);
+    QVERIFY(!window->UseCredits());
     QCOMPARE(window->size(), QSize(284, 218));
     QVERIFY(!credits(window)->isVisible());
     QCOMPARE(copyright->geometry(), QRect(20, 132, 244, 32));
     QCOMPARE(badge->geometry(), QRect(34, 176, 216, 30));
 
     window->Show(true);
-    QVERIFY(window->UseCredits);
+    QVERIFY(window->UseCredits());
     QCOMPARE(window->size(), QSize(284, 366));
     QVERIFY(credits(window)->isVisible());
     QCOMPARE(credits(window)->geometry(), QRect(0, 132, 284, 140));
@@ -245,7 +247,7 @@ void TestAboutWindow::aboutAfterCloseShowsNewWindow()
     QVERIFY(first.isNull());
 
     AboutWindow *second = AboutWindow::instance();
-    QVERIFY(!second->UseCredits);
+    QVERIFY(!second->UseCredits());
     App::instance()->_HelpAbout_Action();
     QVERIFY(second->isVisible());
     QCOMPARE(credits(second)->toPlainText(), shown);
@@ -253,11 +255,9 @@ void TestAboutWindow::aboutAfterCloseShowsNewWindow()
 
 void TestAboutWindow::badgeOpensWebAddressOncePerPress()
 {
-    QList<QUrl> opened;
-    AboutWindow::openWebAddress = [&opened](const QUrl &url) {
-        opened << url;
-        return true;
-    };
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(u"https"_s, &catcher, "open");
+    const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"https"_s); });
     AboutWindow *window = AboutWindow::instance();
     window->Show(true);
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -266,12 +266,12 @@ void TestAboutWindow::badgeOpensWebAddressOncePerPress()
     QTest::mouseClick(badge, Qt::LeftButton, {}, QPoint(1, 1));
     QTest::mouseClick(badge, Qt::LeftButton, {}, QPoint(200, 25));
     QTest::mousePress(badge, Qt::RightButton, {}, QPoint(100, 15));
-    QCOMPARE(opened, QList<QUrl>(3, QUrl(u"https://quillora.example.org/"_s)));
+    QCOMPARE(catcher.opened(), QList<QUrl>(3, QUrl(u"https://quillora.example.org/"_s)));
 
     QTest::mouseClick(control(window, u"AppIconCanvas"_s), Qt::LeftButton);
     QTest::mouseClick(control(window, u"StatAppName"_s), Qt::LeftButton);
     QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(opened.size(), 3);
+    QCOMPARE(catcher.opened().size(), 3);
 }
 
 void TestAboutWindow::picturesLoadOnceUntilReleased()
@@ -312,11 +312,6 @@ void TestAboutWindow::paintsPicturesThroughTheirMasks()
     QVERIFY(badge.pixelColor(108, 2) != background);
 }
 
-int main(int argc, char **argv)
-{
-    App app(argc, argv);
-    TestAboutWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUILLORA_GUI_TEST_MAIN(TestAboutWindow, quillora::App)
 
 #include "tst_aboutwindow.moc"

@@ -1,17 +1,58 @@
 // The application's life: single instances, quitting when the last window closes, and Quit.
 
-#include "tests/gui/guitest.h"
 #include "app/app.h"
-#include "app/menubar1.h"
+#include "tests/gui/guitest.h"
 #include "windows/aboutwindow.h"
+#include "windows/menubar1.h"
 #include "windows/window1.h"
-#include "windows/windowregistry.h"
 #include "windows/winhelp.h"
 
 #include <QAction>
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
+
+#include <chrono>
+
+using namespace Qt::StringLiterals;
+
+using quillora::AboutWindow;
+using quillora::App;
+using quillora::MenuBar1;
+using quillora::Window1;
+using quillora::winHelp;
+
+namespace {
+
+// An accessor that returns the open window of its class, or builds one.
+using Accessor = QWidget *(*)();
+
+// The longest an event loop of these tests may run. A window that fails to quit the application
+// then fails its test with a message, long before ctest's time-out ends the whole program.
+constexpr auto kLoopLimit = std::chrono::seconds(30);
+
+struct LoopRun
+{
+    bool ended = false; // by the application, not by the watchdog
+    int status = -1;
+};
+
+// Runs the event loop as the program does, under a watchdog.
+LoopRun runEventLoop()
+{
+    LoopRun run;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [] { QCoreApplication::exit(-1); });
+    watchdog.start(kLoopLimit);
+    run.status = QCoreApplication::exec();
+    run.ended = watchdog.isActive();
+    return run;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Accessor)
 
 class TestLifecycle final : public QObject
 {
@@ -23,68 +64,84 @@ private slots:
         quillora::test::failOnWarnings();
         App::instance()->Event_Open();
     }
-    void cleanup() { quillora::WindowRegistry::releaseAll(); }
+    void cleanup() { quillora::test::closeAllWindows(); }
 
-    void accessorsReturnTheOpenWindowOrANewOne();
+    void accessorReturnsTheOpenWindowUntilItCloses_data();
+    void accessorReturnsTheOpenWindowUntilItCloses();
     void closingTheLastWindowQuits();
     void closingTheMainWindowWhileHelpIsOpenDoesNotQuit();
     void quitEndsTheLoopWithSeveralWindowsOpen();
 };
 
-void TestLifecycle::accessorsReturnTheOpenWindowOrANewOne()
+void TestLifecycle::accessorReturnsTheOpenWindowUntilItCloses_data()
 {
-    Window1 *main = Window1::instance();
-    QCOMPARE(Window1::instance(), main);
-    AboutWindow *about = AboutWindow::instance();
-    QCOMPARE(AboutWindow::instance(), about);
-    QPointer<winHelp> help = winHelp::instance();
-    QCOMPARE(winHelp::instance(), help.data());
+    QTest::addColumn<Accessor>("instance");
+    QTest::newRow("the main window") << Accessor([]() -> QWidget * { return Window1::instance(); });
+    QTest::newRow("the About window")
+        << Accessor([]() -> QWidget * { return AboutWindow::instance(); });
+    QTest::newRow("the help window") << Accessor([]() -> QWidget * { return winHelp::instance(); });
+}
 
-    help->close();
-    winHelp *fresh = winHelp::instance();
-    QVERIFY(fresh != help.data() || help.isNull());
-    QTRY_VERIFY(help.isNull() || help.data() == fresh);
+void TestLifecycle::accessorReturnsTheOpenWindowUntilItCloses()
+{
+    QFETCH(Accessor, instance);
+    QPointer<QWidget> first = instance();
+    QCOMPARE(instance(), first.data());
+
+    first->close();
+    // A closed window lives on until its deletion comes round, but it is no longer the open one.
+    QVERIFY(first);
+    QWidget *fresh = instance();
+    QVERIFY(fresh != first.data());
+    QTRY_VERIFY(first.isNull());
+    QCOMPARE(instance(), fresh);
 }
 
 void TestLifecycle::closingTheLastWindowQuits()
 {
     QPointer<Window1> main = Window1::instance();
+    main->show();
     QTimer::singleShot(0, main, &QWidget::close);
-    QCOMPARE(QCoreApplication::exec(), 0);
+    const LoopRun run = runEventLoop();
+    QVERIFY2(run.ended, "closing the only window did not quit the application");
+    QCOMPARE(run.status, 0);
     QTRY_VERIFY(main.isNull());
 }
 
 void TestLifecycle::closingTheMainWindowWhileHelpIsOpenDoesNotQuit()
 {
     QPointer<Window1> main = Window1::instance();
+    main->show();
     QPointer<winHelp> help = winHelp::instance();
+    help->show();
     bool runningWithHelpAlone = false;
-    QTimer::singleShot(0, main, &QWidget::close);
-    QTimer::singleShot(200, help, [&] {
-        runningWithHelpAlone = main.isNull() && help && help->isVisible();
-        help->close();
+    // Once the main window is gone and the loop has had its turn, the application still runs
+    // with the help window; closing that one then quits.
+    connect(main, &QObject::destroyed, help, [&] {
+        QTimer::singleShot(0, help, [&] {
+            runningWithHelpAlone = help && help->isVisible();
+            help->close();
+        });
     });
-    QCOMPARE(QCoreApplication::exec(), 0);
+    QTimer::singleShot(0, main, &QWidget::close);
+    const LoopRun run = runEventLoop();
+    QVERIFY2(run.ended, "closing the help window, the last one open, did not quit the application");
+    QCOMPARE(run.status, 0);
     QVERIFY(runningWithHelpAlone);
 }
 
 void TestLifecycle::quitEndsTheLoopWithSeveralWindowsOpen()
 {
-    Window1::instance();
-    winHelp::instance();
+    Window1::instance()->show();
+    winHelp::instance()->show();
     AboutWindow::instance()->Show(true);
-    QTimer::singleShot(0, [] { MenuBar1::instance()->item(QStringLiteral("FileQuit"))->trigger(); });
-    QCOMPARE(QCoreApplication::exec(), 0);
+    QAction *quit = MenuBar1::instance()->item(u"FileQuit"_s);
+    QTimer::singleShot(0, quit, &QAction::trigger);
+    const LoopRun run = runEventLoop();
+    QVERIFY2(run.ended, "Quit did not end the event loop");
+    QCOMPARE(run.status, 0);
 }
 
-int main(int argc, char *argv[])
-{
-    App app(argc, argv);
-    TestLifecycle test;
-    const int status = QTest::qExec(&test, argc, argv);
-    quillora::WindowRegistry::releaseAll();
-    MenuBar1::release();
-    return status;
-}
+QUILLORA_GUI_TEST_MAIN(TestLifecycle, quillora::App)
 
 #include "tst_lifecycle.moc"

@@ -2,8 +2,7 @@
 // commands on the focused text field.
 
 #include "tests/gui/guitest.h"
-#include "app/app.h"
-#include "app/menubar1.h"
+#include "windows/menubar1.h"
 #include "windows/window1.h"
 
 #include <QAction>
@@ -15,6 +14,10 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
+
+using quillora::MenuBar1;
 
 class TestMenuBar final : public QObject
 {
@@ -29,7 +32,7 @@ private slots:
     void oneMenuBarServesTheApplicationAndTheMainWindow();
     void shortcutsWorkInWindowsWithoutAMenuBar();
     void editCommandsActOnTheFocusedField();
-    void helpAndAboutAreAnsweredByTheApplication();
+    void helpAndAboutRunTheHandlersRegisteredUnderTheirNames();
 };
 
 void TestMenuBar::menusHoldTheirItemsInOrder_data()
@@ -39,25 +42,26 @@ void TestMenuBar::menusHoldTheirItemsInOrder_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QStringList>("shortcuts");
-    QTest::newRow("File") << QStringLiteral("FileMenu") << QStringLiteral("&File")
-                          << QStringList{QStringLiteral("FileQuit")} << QStringList{QStringLiteral("&Quit")}
-                          << QStringList{QStringLiteral("Ctrl+Q")};
-    QTest::newRow("Edit") << QStringLiteral("EditMenu") << QStringLiteral("&Edit")
-                          << QStringList{QStringLiteral("EditUndo"), QStringLiteral("UntitledMenu1"),
-                                         QStringLiteral("EditCut"), QStringLiteral("EditCopy"),
-                                         QStringLiteral("EditPaste"), QStringLiteral("EditClear"),
-                                         QStringLiteral("UntitledMenu0"), QStringLiteral("EditSelectAll")}
-                          << QStringList{QStringLiteral("&Undo"), QStringLiteral("-"), QStringLiteral("Cu&t"),
-                                         QStringLiteral("&Copy"), QStringLiteral("&Paste"),
-                                         QStringLiteral("&Delete"), QStringLiteral("-"),
-                                         QStringLiteral("Select &All")}
-                          << QStringList{QStringLiteral("Ctrl+Z"), QString(), QStringLiteral("Ctrl+X"),
-                                         QStringLiteral("Ctrl+C"), QStringLiteral("Ctrl+V"), QString(),
-                                         QString(), QStringLiteral("Ctrl+A")};
-    QTest::newRow("Help") << QStringLiteral("HelpMenu") << QStringLiteral("&Help")
-                          << QStringList{QStringLiteral("HelpHelp"), QStringLiteral("HelpAbout")}
-                          << QStringList{QStringLiteral("&Help..."), QStringLiteral("&About Quillora...")}
-                          << QStringList{QString(), QString()};
+    // clang-format off
+    QTest::newRow("File")
+        << u"FileMenu"_s << u"&File"_s
+        << QStringList{u"FileQuit"_s}
+        << QStringList{u"&Quit"_s}
+        << QStringList{u"Ctrl+Q"_s};
+    QTest::newRow("Edit")
+        << u"EditMenu"_s << u"&Edit"_s
+        << QStringList{u"EditUndo"_s, u"UntitledMenu1"_s, u"EditCut"_s, u"EditCopy"_s,
+                       u"EditPaste"_s, u"EditClear"_s, u"UntitledMenu0"_s, u"EditSelectAll"_s}
+        << QStringList{u"&Undo"_s, u"-"_s, u"Cu&t"_s, u"&Copy"_s,
+                       u"&Paste"_s, u"&Delete"_s, u"-"_s, u"Select &All"_s}
+        << QStringList{u"Ctrl+Z"_s, QString(), u"Ctrl+X"_s, u"Ctrl+C"_s,
+                       u"Ctrl+V"_s, QString(), QString(), u"Ctrl+A"_s};
+    QTest::newRow("Help")
+        << u"HelpMenu"_s << u"&Help"_s
+        << QStringList{u"HelpHelp"_s, u"HelpAbout"_s}
+        << QStringList{u"&Help..."_s, u"&About Quillora..."_s}
+        << QStringList{QString(), QString()};
+    // clang-format on
 }
 
 void TestMenuBar::menusHoldTheirItemsInOrder()
@@ -76,7 +80,7 @@ void TestMenuBar::menusHoldTheirItemsInOrder()
     QCOMPARE(items.size(), names.size());
     for (qsizetype i = 0; i < items.size(); ++i) {
         QCOMPARE(items[i]->objectName(), names[i]);
-        QCOMPARE(items[i]->isSeparator() ? QStringLiteral("-") : items[i]->text(), texts[i]);
+        QCOMPARE(items[i]->isSeparator() ? u"-"_s : items[i]->text(), texts[i]);
         QCOMPARE(items[i]->shortcut().toString(QKeySequence::PortableText), shortcuts[i]);
         QVERIFY(items[i]->isEnabled());
     }
@@ -85,8 +89,8 @@ void TestMenuBar::menusHoldTheirItemsInOrder()
 void TestMenuBar::itemsCarryTheirRoles()
 {
     MenuBar1 *bar = MenuBar1::instance();
-    QCOMPARE(bar->item(QStringLiteral("FileQuit"))->menuRole(), QAction::QuitRole);
-    QCOMPARE(bar->item(QStringLiteral("HelpAbout"))->menuRole(), QAction::AboutRole);
+    QCOMPARE(bar->item(u"FileQuit"_s)->menuRole(), QAction::QuitRole);
+    QCOMPARE(bar->item(u"HelpAbout"_s)->menuRole(), QAction::AboutRole);
     QCOMPARE(bar->menus().size(), 3);
     // No Close, New, Open, Save or Preferences.
     for (const char *absent : {"FileClose", "FileNew", "FileOpen", "FileSave", "EditPreferences"})
@@ -96,14 +100,11 @@ void TestMenuBar::itemsCarryTheirRoles()
 void TestMenuBar::oneMenuBarServesTheApplicationAndTheMainWindow()
 {
     QCOMPARE(MenuBar1::instance(), MenuBar1::instance());
-    Window1 window([] { return std::string(); });
-    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    const auto window = quillora::test::shownWindow1([] { return std::string(); });
     QList<QMenu *> shown;
-    for (QAction *action : window.menuBar()->actions())
+    for (QAction *action : window->menuBar()->actions())
         shown.append(action->menu());
     QCOMPARE(shown, MenuBar1::instance()->menus());
-    QCOMPARE(window.FileQuit(), MenuBar1::instance()->item(QStringLiteral("FileQuit")));
-    QCOMPARE(window.HelpAbout()->text(), QStringLiteral("&About Quillora..."));
 }
 
 void TestMenuBar::shortcutsWorkInWindowsWithoutAMenuBar()
@@ -112,7 +113,7 @@ void TestMenuBar::shortcutsWorkInWindowsWithoutAMenuBar()
     MenuBar1::instance()->addShortcutsTo(&plain);
     plain.show();
     QVERIFY(QTest::qWaitForWindowActive(&plain));
-    QAction *quit = MenuBar1::instance()->item(QStringLiteral("FileQuit"));
+    QAction *quit = MenuBar1::instance()->item(u"FileQuit"_s);
     QSignalSpy triggered(quit, &QAction::triggered);
     QTest::keyClick(&plain, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(triggered.size(), 1);
@@ -120,53 +121,54 @@ void TestMenuBar::shortcutsWorkInWindowsWithoutAMenuBar()
 
 void TestMenuBar::editCommandsActOnTheFocusedField()
 {
-    Window1 window([] { return std::string(); });
-    window.setAttribute(Qt::WA_DeleteOnClose, false);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QLineEdit *field = window.eName();
+    const auto window = quillora::test::shownWindow1([] { return std::string(); });
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    const auto run = [](const char *item) {
+        MenuBar1::instance()->item(QString::fromLatin1(item))->trigger();
+    };
+    QLineEdit *field = window->eName();
     field->setFocus();
     QTRY_VERIFY(field->hasFocus());
-    QTest::keyClicks(field, QStringLiteral("Kathy"));
+    QTest::keyClicks(field, u"Kathy"_s);
 
-    window.EditSelectAll()->trigger();
-    QCOMPARE(field->selectedText(), QStringLiteral("Kathy"));
-    window.EditCopy()->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Kathy"));
-    window.EditClear()->trigger();
+    run("EditSelectAll");
+    QCOMPARE(field->selectedText(), u"Kathy"_s);
+    run("EditCopy");
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"Kathy"_s);
+    run("EditClear");
     QCOMPARE(field->text(), QString());
-    window.EditClear()->trigger(); // with nothing selected, Delete does nothing
-    window.EditPaste()->trigger();
-    window.EditPaste()->trigger();
-    QCOMPARE(field->text(), QStringLiteral("KathyKathy"));
-    window.EditUndo()->trigger();
-    QCOMPARE(field->text(), QStringLiteral("Kathy"));
+    run("EditPaste");
+    run("EditPaste");
+    QCOMPARE(field->text(), u"KathyKathy"_s);
+    run("EditUndo");
+    QCOMPARE(field->text(), u"Kathy"_s);
+    // Delete removes the selection only: with none, the letter after the caret stays.
+    field->setCursorPosition(2);
+    run("EditClear");
+    QCOMPARE(field->text(), u"Kathy"_s);
     field->setSelection(0, 2);
-    window.EditCut()->trigger();
-    QCOMPARE(field->text(), QStringLiteral("thy"));
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Ka"));
+    run("EditCut");
+    QCOMPARE(field->text(), u"thy"_s);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"Ka"_s);
 }
 
-void TestMenuBar::helpAndAboutAreAnsweredByTheApplication()
+void TestMenuBar::helpAndAboutRunTheHandlersRegisteredUnderTheirNames()
 {
-    App *app = App::instance();
-    QVERIFY(app);
-    int calls = 0;
-    app->addMenuHandler(QStringLiteral("HelpHelp"), [&calls] {
-        ++calls;
-        return false;
-    });
-    MenuBar1::instance()->item(QStringLiteral("HelpHelp"))->trigger();
-    QCOMPARE(calls, 1);
-    QVERIFY(!app->handleMenuItem(QStringLiteral("NoSuchItem")));
+    MenuBar1 *bar = MenuBar1::instance();
+    QStringList calls;
+    for (const QString &name : {u"HelpHelp"_s, u"HelpAbout"_s}) {
+        bar->addMenuHandler(name, [&calls, name] {
+            calls << name;
+            return true;
+        });
+    }
+    bar->item(u"HelpAbout"_s)->trigger();
+    bar->item(u"HelpHelp"_s)->trigger();
+    QCOMPARE(calls, (QStringList{u"HelpAbout"_s, u"HelpHelp"_s}));
+    QVERIFY(bar->handleMenuItem(u"HelpHelp"_s));
+    QVERIFY(!bar->handleMenuItem(u"NoSuchItem"_s));
 }
 
-int main(int argc, char *argv[])
-{
-    App app(argc, argv);
-    TestMenuBar test;
-    const int status = QTest::qExec(&test, argc, argv);
-    MenuBar1::release();
-    return status;
-}
+QUILLORA_GUI_TEST_MAIN(TestMenuBar, QApplication)
 
 #include "tst_menubar.moc"

@@ -8,12 +8,16 @@
 
 #include <QHeaderView>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using quillora::CellGraphics;
 using quillora::ListBox;
+using quillora::Window1;
 
 namespace {
 
@@ -25,8 +29,8 @@ void fillRows(ListBox *list, const QStringList &tags)
 {
     list->DeleteAllRows();
     for (int i = 0; i < tags.size(); ++i) {
-        list->AddRow(QStringLiteral("Mmmm"));
-        list->setCell(i, 1, QStringLiteral("Mmmm"));
+        list->AddRow(u"Mmmm"_s);
+        list->setCell(i, 1, u"Mmmm"_s);
         if (!tags[i].isEmpty())
             list->setCellTag(i, 0, tags[i]);
     }
@@ -66,8 +70,7 @@ private slots:
     void init()
     {
         quillora::test::failOnWarnings();
-        m_window = std::make_unique<Window1>([] { return std::string("Kathy\tKakai"); });
-        m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_window = quillora::test::shownWindow1([] { return std::string("Kathy\tKakai"); });
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         m_list = m_window->lData();
     }
@@ -76,9 +79,11 @@ private slots:
     void evenRowsAreStripedAndEveryCellHasItsSeparator();
     void selectionIsDrawnOverTheStripe();
     void textIsInsetByFivePixels();
+    void paintingWritesNoItemData();
     void rowMarksChooseTheStyleOfBothCells_data();
     void rowMarksChooseTheStyleOfBothCells();
     void boldAndItalicRowsLookDifferent();
+    void aLongBoldRowEndsInAnEllipsisInsideItsCell();
     void dragCarriesTheSelectedRows_data();
     void dragCarriesTheSelectedRows();
     void dragFromAnEmptyListCarriesNothingAndIsAllowed();
@@ -118,13 +123,16 @@ void TestResultsList::selectionIsDrawnOverTheStripe()
 
 void TestResultsList::textIsInsetByFivePixels()
 {
-    fillRows(m_list, {{}, {}});
+    // The rows as a search adds them: Kathy, then its letter-by-letter row.
+    m_window->TranslateName(u"Kathy"_s);
+    QCOMPARE(m_list->ListCount(), 2);
     const QImage withInset = render(m_list);
-    for (int row = 0; row < 2; ++row)
+    for (int row = 0; row < 2; ++row) {
         QCOMPARE(m_list->CellAlignmentOffset(row, 0), 5);
+        QCOMPARE(m_list->CellAlignmentOffset(row, 1), 5);
+    }
 
-    // Without the handler nothing moves the text: the same rows then start 5 pixels further left.
-    m_list->setCellTextPaintHandler({});
+    // With no offset the same rows start 5 pixels further left.
     for (int row = 0; row < 2; ++row) {
         m_list->setCellAlignmentOffset(row, 0, 0);
         m_list->setCellAlignmentOffset(row, 1, 0);
@@ -133,7 +141,8 @@ void TestResultsList::textIsInsetByFivePixels()
     for (int row = 0; row < 2; ++row) {
         for (int column = 0; column < 2; ++column) {
             const QRect cell = m_list->visualRect(m_list->model()->index(row, column));
-            const QRgb background = row % 2 == 0 ? kStripe : m_list->palette().color(QPalette::Base).rgb();
+            const QRgb background
+                = row % 2 == 0 ? kStripe : m_list->palette().color(QPalette::Base).rgb();
             int insetStart = -1;
             int plainStart = -1;
             inkIn(withInset, cell.adjusted(0, 0, -2, 0), background, &insetStart);
@@ -144,15 +153,23 @@ void TestResultsList::textIsInsetByFivePixels()
     }
 }
 
+void TestResultsList::paintingWritesNoItemData()
+{
+    m_window->TranslateName(u"Kathy"_s);
+    QSignalSpy changed(m_list->model(), &QAbstractItemModel::dataChanged);
+    render(m_list);
+    QCOMPARE(changed.size(), 0);
+}
+
 void TestResultsList::rowMarksChooseTheStyleOfBothCells_data()
 {
     QTest::addColumn<QString>("mark");
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("italic");
-    QTest::newRow("an exact match is bold") << QStringLiteral("+") << true << false;
-    QTest::newRow("the letter-by-letter row is italic") << QStringLiteral("-") << false << true;
+    QTest::newRow("an exact match is bold") << u"+"_s << true << false;
+    QTest::newRow("the letter-by-letter row is italic") << u"-"_s << false << true;
     QTest::newRow("no mark is regular") << QString() << false << false;
-    QTest::newRow("another tag is regular") << QStringLiteral("x") << false << false;
+    QTest::newRow("another tag is regular") << u"x"_s << false << false;
 }
 
 void TestResultsList::rowMarksChooseTheStyleOfBothCells()
@@ -174,11 +191,12 @@ void TestResultsList::rowMarksChooseTheStyleOfBothCells()
 
 void TestResultsList::boldAndItalicRowsLookDifferent()
 {
-    fillRows(m_list, {QStringLiteral("+"), QString(), QStringLiteral("-"), QString()});
+    fillRows(m_list, {u"+"_s, QString(), u"-"_s, QString()});
     const QImage image = render(m_list);
     auto cellInk = [&](int row, int column) {
         const QRect cell = m_list->visualRect(m_list->model()->index(row, column));
-        const QRgb background = row % 2 == 0 ? kStripe : m_list->palette().color(QPalette::Base).rgb();
+        const QRgb background
+            = row % 2 == 0 ? kStripe : m_list->palette().color(QPalette::Base).rgb();
         return inkIn(image, cell.adjusted(0, 0, -2, 0), background);
     };
     for (int column = 0; column < 2; ++column) {
@@ -194,17 +212,36 @@ void TestResultsList::boldAndItalicRowsLookDifferent()
     }
 }
 
+void TestResultsList::aLongBoldRowEndsInAnEllipsisInsideItsCell()
+{
+    // Shortened with the bold font's widths, the text and its ellipsis fit the cell. Shortened
+    // with the regular font's, the bold text would still be too wide, and the cell would cut it
+    // off mid-letter, ellipsis and all: as if it had not been shortened at all. Wide cells make
+    // the bold font's extra width larger than the ellipsis.
+    m_window->resize(1200, m_window->height());
+    fillRows(m_list, {u"+"_s});
+    m_list->setCell(0, 0, u"Bartholomew "_s.repeated(30));
+    const QModelIndex english = m_list->model()->index(0, 0);
+    QTRY_VERIFY(m_list->visualRect(english).width() > 500);
+    const QRect cell = m_list->visualRect(english);
+
+    const QImage elided = render(m_list).copy(cell);
+    m_list->setTextElideMode(Qt::ElideNone);
+    const QImage cutOff = render(m_list).copy(cell);
+    QVERIFY2(elided != cutOff, "the bold row's ellipsis is cut off");
+}
+
 void TestResultsList::dragCarriesTheSelectedRows_data()
 {
     QTest::addColumn<QList<int>>("selected");
     QTest::addColumn<QString>("text");
     QTest::newRow("one row that is not the last, with its line end")
-        << QList<int>{1} << QStringLiteral("E1\tH1\n");
-    QTest::newRow("the last row alone, without a line end") << QList<int>{4} << QStringLiteral("E4\tH4");
+        << QList<int>{1} << u"E1\tH1\n"_s;
+    QTest::newRow("the last row alone, without a line end") << QList<int>{4} << u"E4\tH4"_s;
     QTest::newRow("rows 1 and 3, each with a line end")
-        << QList<int>{3, 1} << QStringLiteral("E1\tH1\nE3\tH3\n");
+        << QList<int>{3, 1} << u"E1\tH1\nE3\tH3\n"_s;
     QTest::newRow("rows 1 and the last, a line end after the first only")
-        << QList<int>{1, 4} << QStringLiteral("E1\tH1\nE4\tH4");
+        << QList<int>{1, 4} << u"E1\tH1\nE4\tH4"_s;
     QTest::newRow("nothing selected") << QList<int>{} << QString();
 }
 
@@ -214,11 +251,11 @@ void TestResultsList::dragCarriesTheSelectedRows()
     QFETCH(QString, text);
     m_list->DeleteAllRows();
     for (int i = 0; i < 5; ++i) {
-        m_list->AddRow(QStringLiteral("E%1").arg(i));
-        m_list->setCell(i, 1, QStringLiteral("H%1").arg(i));
+        m_list->AddRow(u"E%1"_s.arg(i));
+        m_list->setCell(i, 1, u"H%1"_s.arg(i));
     }
-    m_list->setCellTag(0, 0, QStringLiteral("+"));
-    m_list->setCellTag(4, 0, QStringLiteral("-"));
+    m_list->setCellTag(0, 0, u"+"_s);
+    m_list->setCellTag(4, 0, u"-"_s);
     for (int row : selected)
         m_list->topLevelItem(row)->setSelected(true);
     // The pointer's row plays no part: make another row current.
@@ -238,5 +275,5 @@ void TestResultsList::dragFromAnEmptyListCarriesNothingAndIsAllowed()
     QCOMPARE(drag->text, QString());
 }
 
-QTEST_MAIN(TestResultsList)
+QUILLORA_GUI_TEST_MAIN(TestResultsList, QApplication)
 #include "tst_resultslist.moc"

@@ -13,12 +13,16 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
+using quillora::Window1;
+
 namespace {
 
 // Resident memory of this process in KiB, from /proc/self/status.
 qint64 residentKiB()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status(u"/proc/self/status"_s);
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n')) {
@@ -45,11 +49,9 @@ void TestSoak::memoryStaysFlatOverTenThousandSearches()
     QSKIP("AddressSanitizer keeps freed memory in quarantine, so resident memory measures it, not "
           "the program; its leak checker covers this build instead");
 #endif
-    const QStringList names{QStringLiteral("Kathy"),    QStringLiteral("Michael"), QStringLiteral("Jessica"),
-                            QStringLiteral("Christopher"), QStringLiteral(""),     QStringLiteral(" Mary "),
-                            QStringLiteral("JOS\u00C9"), QStringLiteral("Zebulon"), QStringLiteral("Ann")};
-    auto window = std::make_unique<Window1>();
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    const QStringList names{u"Kathy"_s, u"Michael"_s, u"Jessica"_s, u"Christopher"_s, u""_s,
+        u" Mary "_s, u"JOS\u00C9"_s, u"Zebulon"_s, u"Ann"_s};
+    const auto window = quillora::test::shownWindow1();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const qint64 afterStart = residentKiB();
 
@@ -69,11 +71,12 @@ void TestSoak::memoryStaysFlatOverTenThousandSearches()
 
     qInfo("resident memory: %lld KiB after start, %lld KiB after 1,000 searches, %lld KiB after "
           "10,000 searches",
-          afterStart, afterThousand, afterTenThousand);
+        afterStart, afterThousand, afterTenThousand);
     QVERIFY(afterStart > 0);
     // A leak of even a hundred bytes per search would add about a megabyte over 9,000 searches.
-    QVERIFY2(afterTenThousand - afterThousand < 1024, "memory grew between search 1,000 and 10,000");
+    QVERIFY2(
+        afterTenThousand - afterThousand < 1024, "memory grew between search 1,000 and 10,000");
 }
 
-QTEST_MAIN(TestSoak)
+QUILLORA_GUI_TEST_MAIN(TestSoak, QApplication)
 #include "tst_soak.moc"

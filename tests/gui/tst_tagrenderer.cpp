@@ -1,3 +1,4 @@
+#include "tests/gui/guitest.h"
 #include "windows/styledtextfield.h"
 #include "windows/tagrenderer.h"
 
@@ -64,8 +65,7 @@ public:
     explicit FakeField(const QString &text)
         : m_text(text)
         , m_sizes(text.size(), 12)
-    {
-    }
+    { }
 
     QString text() const override { return m_text; }
     void select(qsizetype start, qsizetype length) override
@@ -110,7 +110,7 @@ class TestTagRenderer final : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QTest::failOnWarning(QRegularExpression(u".*"_s)); }
+    void init() { quillora::test::failOnWarnings(); }
 
     void rendersStyles_data();
     void rendersStyles();
@@ -125,6 +125,7 @@ void TestTagRenderer::rendersStyles_data()
     QTest::addColumn<QString>("tagged");
     QTest::addColumn<QString>("rendered");
 
+    // clang-format off
     QTest::newRow("text without tags stays plain") << u"plain > text\r"_s << u"plain > text\n"_s;
     QTest::newRow("bold on and off") << u"a<b>bc</b>d"_s << u"a{b}bc{}d"_s;
     QTest::newRow("tag names ignore case") << u"a<B>b</B>c<I>d</i>e"_s
@@ -154,6 +155,7 @@ void TestTagRenderer::rendersStyles_data()
     QTest::newRow("tag at the very end is deleted") << u"ab\r<b>"_s << u"ab\n"_s;
     QTest::newRow("opening bracket without closing one ends the pass")
         << u"a<i>b< c\rd"_s << u"a{i}b< c\nd"_s;
+    // clang-format on
 }
 
 void TestTagRenderer::rendersStyles()
@@ -174,7 +176,7 @@ void TestTagRenderer::fontSizeRemembersOnlyTheLastFontTag()
     FakeField field(u"</font>a<font size=\"10\">b<font size=\"8\">c</font>d</font>e"_s);
     quillora::RenderTaggedText(field);
     QCOMPARE(field.text(), u"abcde"_s);
-    QCOMPARE(field.requestedSizes, (QList<int> { 0, 10, 8, 10, 10 }));
+    QCOMPARE(field.requestedSizes, (QList<int>{0, 10, 8, 10, 10}));
 }
 
 void TestTagRenderer::leavesFieldAtTopWithNothingSelected()
@@ -199,6 +201,7 @@ void TestTagRenderer::sizeValue_data()
     QTest::addColumn<QString>("inside");
     QTest::addColumn<int>("size");
 
+    // clang-format off
     QTest::newRow("quoted number") << u"font size=\"10\""_s << 10;
     QTest::newRow("no second quote: to the end") << u"font size=\"14"_s << 14;
     QTest::newRow("unit after the number") << u"font size=\"10pt\""_s << 10;
@@ -212,6 +215,7 @@ void TestTagRenderer::sizeValue_data()
     QTest::newRow("empty quotes") << u"font size=\"\""_s << 0;
     QTest::newRow("no attributes") << u"font"_s << 0;
     QTest::newRow("huge number is held") << u"font size=\"99999999999999999999999\""_s << 10000;
+    // clang-format on
 }
 
 void TestTagRenderer::sizeValue()
@@ -221,5 +225,5 @@ void TestTagRenderer::sizeValue()
     QCOMPARE(quillora::tagSizeValue(inside), size);
 }
 
-QTEST_MAIN(TestTagRenderer)
+QUILLORA_GUI_TEST_MAIN(TestTagRenderer, QApplication)
 #include "tst_tagrenderer.moc"

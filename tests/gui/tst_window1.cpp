@@ -11,7 +11,10 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using quillora::ListBox;
+using quillora::Window1;
 
 namespace {
 
@@ -41,7 +44,7 @@ namespace QTest {
 template <>
 char *toString(const Row &row)
 {
-    return qstrdup(QStringLiteral("(%1 | %2 | %3)").arg(row.english, row.hawaiian, row.mark).toUtf8());
+    return qstrdup(u"(%1 | %2 | %3)"_s.arg(row.english, row.hawaiian, row.mark).toUtf8());
 }
 } // namespace QTest
 
@@ -53,8 +56,7 @@ private slots:
     void init()
     {
         quillora::test::failOnWarnings();
-        m_window = std::make_unique<Window1>([] { return kKathyList; });
-        m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_window = quillora::test::shownWindow1([] { return kKathyList; });
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
     void cleanup() { m_window.reset(); }
@@ -67,6 +69,8 @@ private slots:
     void findByClickAndByReturnListsTheWorkedExample_data();
     void findByClickAndByReturnListsTheWorkedExample();
     void findHandsOverTheTextUntouched();
+    void anExactMatchIgnoresCaseInEveryScript_data();
+    void anExactMatchIgnoresCaseInEveryScript();
     void eachFindReplacesTheRows();
     void tableIsBuiltWhenTheWindowOpens();
     void aPastedMegabyteIsAnswered();
@@ -79,12 +83,12 @@ void TestWindow1::controlsSitWhereTheyBelong_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("the caption") << QStringLiteral("sName") << QRect(20, 14, 180, 20);
-    QTest::newRow("the name field") << QStringLiteral("eName") << QRect(20, 35, 258, 22);
-    QTest::newRow("the Find button") << QStringLiteral("pFind") << QRect(300, 34, 80, 22);
+    QTest::newRow("the caption") << u"sName"_s << QRect(20, 14, 180, 20);
+    QTest::newRow("the name field") << u"eName"_s << QRect(20, 35, 258, 22);
+    QTest::newRow("the Find button") << u"pFind"_s << QRect(300, 34, 80, 22);
     QTest::newRow("the results list, one pixel past three edges")
-        << QStringLiteral("lData") << QRect(-1, 100, 402, 401);
-    QTest::newRow("the results caption") << QStringLiteral("sResults") << QRect(20, 78, 100, 20);
+        << u"lData"_s << QRect(-1, 100, 402, 401);
+    QTest::newRow("the results caption") << u"sResults"_s << QRect(20, 78, 100, 20);
 }
 
 void TestWindow1::controlsSitWhereTheyBelong()
@@ -98,16 +102,16 @@ void TestWindow1::controlsSitWhereTheyBelong()
 
 void TestWindow1::windowHasItsTitleTextsAndSize()
 {
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Quillora"));
+    QCOMPARE(m_window->windowTitle(), u"Quillora"_s);
     QCOMPARE(m_window->contentArea()->size(), QSize(400, 500));
-    QCOMPARE(m_window->sName()->text(), QStringLiteral("Enter a Name to translate:"));
-    QCOMPARE(m_window->sResults()->text(), QStringLiteral("Results:"));
-    QCOMPARE(m_window->pFind()->text(), QStringLiteral("Find"));
+    QCOMPARE(m_window->sName()->text(), u"Enter a Name to translate:"_s);
+    QCOMPARE(m_window->sResults()->text(), u"Results:"_s);
+    QCOMPARE(m_window->pFind()->text(), u"Find"_s);
     QVERIFY(m_window->pFind()->isDefault());
     QVERIFY(m_window->eName()->text().isEmpty());
     QCOMPARE(m_window->lData()->ColumnCount(), 2);
-    QCOMPARE(m_window->lData()->headerItem()->text(0), QStringLiteral("English"));
-    QCOMPARE(m_window->lData()->headerItem()->text(1), QStringLiteral("Hawaiian"));
+    QCOMPARE(m_window->lData()->headerItem()->text(0), u"English"_s);
+    QCOMPARE(m_window->lData()->headerItem()->text(1), u"Hawaiian"_s);
     QCOMPARE(m_window->lData()->ListCount(), 0);
     QCOMPARE(m_window->lData()->selectionMode(), QAbstractItemView::ExtendedSelection);
     QVERIFY(m_window->lData()->EnableDrag());
@@ -118,11 +122,13 @@ void TestWindow1::listFollowsTheWindowOthersStay_data()
     QTest::addColumn<QSize>("requested");
     QTest::addColumn<QSize>("content");
     QTest::addColumn<QSize>("list");
+    // clang-format off
     QTest::newRow("the smallest size") << QSize(400, 300) << QSize(400, 300) << QSize(402, 201);
     QTest::newRow("smaller than allowed stops at the minimum")
         << QSize(100, 50) << QSize(400, 300) << QSize(402, 201);
     QTest::newRow("larger grows the list by as much") << QSize(700, 650) << QSize(700, 650)
                                                       << QSize(702, 551);
+    // clang-format on
 }
 
 void TestWindow1::listFollowsTheWindowOthersStay()
@@ -145,26 +151,28 @@ void TestWindow1::findByClickAndByReturnListsTheWorkedExample_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("byReturn");
     QTest::addColumn<QList<Row>>("rows");
-    const QList<Row> kathy{{QStringLiteral("Kathy"), QStringLiteral("Kakai"), QStringLiteral("+")},
-                           {QStringLiteral("Cathy"), QStringLiteral("Kakalina"), QString()},
-                           {QStringLiteral("Kathy"), QStringLiteral("Kakahi"), QStringLiteral("-")}};
-    QTest::newRow("Kathy by click") << QStringLiteral("Kathy") << false << kathy;
-    QTest::newRow("Kathy by Return") << QStringLiteral("Kathy") << true << kathy;
+    // clang-format off
+    const QList<Row> kathy{{u"Kathy"_s, u"Kakai"_s, u"+"_s},
+                           {u"Cathy"_s, u"Kakalina"_s, QString()},
+                           {u"Kathy"_s, u"Kakahi"_s, u"-"_s}};
+    QTest::newRow("Kathy by click") << u"Kathy"_s << false << kathy;
+    QTest::newRow("Kathy by Return") << u"Kathy"_s << true << kathy;
     QTest::newRow("KATHY matches Kathy ignoring case")
-        << QStringLiteral("KATHY") << true
-        << QList<Row>{{QStringLiteral("Kathy"), QStringLiteral("Kakai"), QStringLiteral("+")},
-                      {QStringLiteral("KATHY"), QStringLiteral("KAKaHI"), QStringLiteral("-")}};
+        << u"KATHY"_s << true
+        << QList<Row>{{u"Kathy"_s, u"Kakai"_s, u"+"_s},
+                      {u"KATHY"_s, u"KAKaHI"_s, u"-"_s}};
     QTest::newRow("a trailing space keeps the sound-alike, not the mark")
-        << QStringLiteral("Kathy ") << false
-        << QList<Row>{{QStringLiteral("Kathy"), QStringLiteral("Kakai"), QString()},
-                      {QStringLiteral("Kathy "), QStringLiteral("Kakahi "), QStringLiteral("-")}};
+        << u"Kathy "_s << false
+        << QList<Row>{{u"Kathy"_s, u"Kakai"_s, QString()},
+                      {u"Kathy "_s, u"Kakahi "_s, u"-"_s}};
     QTest::newRow("Cathy")
-        << QStringLiteral("Cathy") << true
-        << QList<Row>{{QStringLiteral("Kathy"), QStringLiteral("Kakai"), QString()},
-                      {QStringLiteral("Cathy"), QStringLiteral("Kakalina"), QStringLiteral("+")},
-                      {QStringLiteral("Cathy"), QStringLiteral("Kakahi"), QStringLiteral("-")}};
+        << u"Cathy"_s << true
+        << QList<Row>{{u"Kathy"_s, u"Kakai"_s, QString()},
+                      {u"Cathy"_s, u"Kakalina"_s, u"+"_s},
+                      {u"Cathy"_s, u"Kakahi"_s, u"-"_s}};
     QTest::newRow("an empty field still searches")
-        << QString() << false << QList<Row>{{QString(), QString(), QStringLiteral("-")}};
+        << QString() << false << QList<Row>{{QString(), QString(), u"-"_s}};
+    // clang-format on
 }
 
 void TestWindow1::findByClickAndByReturnListsTheWorkedExample()
@@ -185,19 +193,39 @@ void TestWindow1::findByClickAndByReturnListsTheWorkedExample()
 
 void TestWindow1::findHandsOverTheTextUntouched()
 {
-    m_window->eName()->setText(QStringLiteral("  Jos\u00E9 "));
+    m_window->eName()->setText(u"  Jos\u00E9 "_s);
     m_window->pFind()->click();
     const ListBox *list = m_window->lData();
-    QCOMPARE(list->Cell(list->ListCount() - 1, 0), QStringLiteral("  Jos\u00E9 "));
-    QCOMPARE(list->Cell(list->ListCount() - 1, 1), QStringLiteral(" Kok\u00E9 "));
+    QCOMPARE(list->Cell(list->ListCount() - 1, 0), u"  Jos\u00E9 "_s);
+    QCOMPARE(list->Cell(list->ListCount() - 1, 1), u" Kok\u00E9 "_s);
+}
+
+void TestWindow1::anExactMatchIgnoresCaseInEveryScript_data()
+{
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("an accented capital") << u"Jos\u00E9"_s << u"JOS\u00C9"_s;
+    QTest::newRow("a final sigma matches a capital sigma")
+        << u"\u039D\u03B9\u03BA\u03BF\u03C2"_s << u"\u039D\u0399\u039A\u039F\u03A3"_s;
+    QTest::newRow("a final sigma matches a medial sigma")
+        << u"\u039D\u03B9\u03BA\u03BF\u03C2"_s << u"\u039D\u03B9\u03BA\u03BF\u03C3"_s;
+}
+
+void TestWindow1::anExactMatchIgnoresCaseInEveryScript()
+{
+    QFETCH(QString, listed);
+    QFETCH(QString, typed);
+    Window1 window([&listed] { return QString(listed + u"\tform"_s).toStdString(); });
+    window.TranslateName(typed);
+    QCOMPARE(window.lData()->Cell(0, 0), listed);
+    QCOMPARE(window.lData()->CellTag(0, 0).toString(), u"+"_s);
 }
 
 void TestWindow1::eachFindReplacesTheRows()
 {
-    m_window->TranslateName(QStringLiteral("Kathy"));
-    m_window->TranslateName(QStringLiteral("Zebulon"));
-    QCOMPARE(rowsOf(m_window->lData()),
-             (QList<Row>{{QStringLiteral("Zebulon"), QStringLiteral("Kepulona"), QStringLiteral("-")}}));
+    m_window->TranslateName(u"Kathy"_s);
+    m_window->TranslateName(u"Zebulon"_s);
+    QCOMPARE(rowsOf(m_window->lData()), (QList<Row>{{u"Zebulon"_s, u"Kepulona"_s, u"-"_s}}));
 }
 
 void TestWindow1::tableIsBuiltWhenTheWindowOpens()
@@ -221,11 +249,11 @@ void TestWindow1::aPastedMegabyteIsAnswered()
     ListBox *list = m_window->lData();
     QCOMPARE(list->ListCount(), 1);
     QCOMPARE(list->Cell(0, 0), pasted);
-    QCOMPARE(list->Cell(0, 1), QStringLiteral("pa"));
+    QCOMPARE(list->Cell(0, 1), u"pa"_s);
     list->viewport()->repaint();
     list->topLevelItem(0)->setSelected(true);
     QCOMPARE(list->dragItemForSelection()->text.size(), pasted.size() + 3);
 }
 
-QTEST_MAIN(TestWindow1)
+QUILLORA_GUI_TEST_MAIN(TestWindow1, QApplication)
 #include "tst_window1.moc"

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -9,10 +11,13 @@ class QMainWindow;
 class QMenu;
 class QWidget;
 
+namespace quillora {
+
 /// The program's one menu bar: File (Quit), Edit (the text-editing commands) and Help (Help,
 /// About). It owns the menus and their actions; every window that shows a menu bar shows these
 /// menus, and every window of the program takes the actions, so their shortcuts work in all of
-/// them, also in windows without a menu bar.
+/// them, also in windows without a menu bar. Quit and the editing commands are built in; Help
+/// and About run the handlers that the application registers under their item names.
 class MenuBar1 final : public QObject
 {
     Q_OBJECT
@@ -37,17 +42,26 @@ public:
     /// The menus in the bar, in order.
     QList<QMenu *> menus() const;
 
+    /// Registers the handler that runs when the item of this name is chosen, in place of any
+    /// handler registered before under that name.
+    void addMenuHandler(const QString &itemName, std::function<bool()> handler);
+    /// Runs the handler registered for the item; false when there is none.
+    bool handleMenuItem(const QString &itemName);
+
 private:
-    void Untitled0(); // File
-    void Untitled1(); // Edit
-    void Untitled2(); // Help
+    void createFileMenu();
+    void createEditMenu();
+    void createHelpMenu();
 
     QMenu *addMenu(const QString &name, const QString &text);
-    QAction *addItem(QMenu *menu, const QString &name, const QString &text,
-                     const QKeySequence &shortcut);
+    QAction *addItem(
+        QMenu *menu, const QString &name, const QString &text, const QKeySequence &shortcut);
     void addSeparator(QMenu *menu, const QString &name);
 
     std::unique_ptr<QMenu> m_fileMenu;
     std::unique_ptr<QMenu> m_editMenu;
     std::unique_ptr<QMenu> m_helpMenu;
+    QHash<QString, std::function<bool()>> m_menuHandlers;
 };
+
+} // namespace quillora

@@ -1,4 +1,4 @@
-#include "app/editcommands.h"
+#include "windows/editcommands.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,12 +1,14 @@
-#include "app/menubar1.h"
+#include "windows/menubar1.h"
 
-#include "app/app.h"
-#include "app/editcommands.h"
+#include "windows/editcommands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+
+namespace quillora {
 
 namespace {
 
@@ -21,9 +23,9 @@ std::unique_ptr<MenuBar1> &menuBarSlot()
 MenuBar1::MenuBar1()
 {
     setObjectName(QStringLiteral("MenuBar1"));
-    Untitled0();
-    Untitled1();
-    Untitled2();
+    createFileMenu();
+    createEditMenu();
+    createHelpMenu();
 }
 
 MenuBar1::~MenuBar1() = default;
@@ -49,8 +51,8 @@ QMenu *MenuBar1::addMenu(const QString &name, const QString &text)
     return menu;
 }
 
-QAction *MenuBar1::addItem(QMenu *menu, const QString &name, const QString &text,
-                           const QKeySequence &shortcut)
+QAction *MenuBar1::addItem(
+    QMenu *menu, const QString &name, const QString &text, const QKeySequence &shortcut)
 {
     auto *action = new QAction(text, this);
     action->setObjectName(name);
@@ -67,52 +69,49 @@ void MenuBar1::addSeparator(QMenu *menu, const QString &name)
     menu->addAction(separator);
 }
 
-void MenuBar1::Untitled0()
+void MenuBar1::createFileMenu()
 {
     m_fileMenu.reset(addMenu(QStringLiteral("FileMenu"), tr("&File")));
     QAction *quit = addItem(m_fileMenu.get(), QStringLiteral("FileQuit"), tr("&Quit"),
-                            QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
     // Quit at any time, whatever windows are open.
-    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    connect(quit, &QAction::triggered, QCoreApplication::instance(), &QCoreApplication::quit,
+        Qt::QueuedConnection);
 }
 
-void MenuBar1::Untitled1()
+void MenuBar1::createEditMenu()
 {
-    using quillora::EditCommand;
     m_editMenu.reset(addMenu(QStringLiteral("EditMenu"), tr("&Edit")));
     QMenu *menu = m_editMenu.get();
     auto editItem = [&](const QString &name, const QString &text, const QKeySequence &shortcut,
                         EditCommand command) {
         QAction *action = addItem(menu, name, text, shortcut);
-        connect(action, &QAction::triggered, this, [command] { quillora::runEditCommand(command); });
+        connect(action, &QAction::triggered, this, [command] { runEditCommand(command); });
     };
     editItem(QStringLiteral("EditUndo"), tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-             EditCommand::Undo);
+        EditCommand::Undo);
     addSeparator(menu, QStringLiteral("UntitledMenu1"));
     editItem(QStringLiteral("EditCut"), tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
-             EditCommand::Cut);
+        EditCommand::Cut);
     editItem(QStringLiteral("EditCopy"), tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
-             EditCommand::Copy);
+        EditCommand::Copy);
     editItem(QStringLiteral("EditPaste"), tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
-             EditCommand::Paste);
+        EditCommand::Paste);
     editItem(QStringLiteral("EditClear"), tr("&Delete"), QKeySequence(), EditCommand::Clear);
     addSeparator(menu, QStringLiteral("UntitledMenu0"));
     editItem(QStringLiteral("EditSelectAll"), tr("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A),
-             EditCommand::SelectAll);
+        EditCommand::SelectAll);
 }
 
-void MenuBar1::Untitled2()
+void MenuBar1::createHelpMenu()
 {
     m_helpMenu.reset(addMenu(QStringLiteral("HelpMenu"), tr("&Help")));
-    // Both commands are answered by the application object's handlers, found by item name.
+    // Both commands are answered by the handlers registered under their item names.
     for (const auto &[name, text] : {std::pair{QStringLiteral("HelpHelp"), tr("&Help...")},
-                                     std::pair{QStringLiteral("HelpAbout"), tr("&About Quillora...")}}) {
+             std::pair{QStringLiteral("HelpAbout"), tr("&About Quillora...")}}) {
         QAction *action = addItem(m_helpMenu.get(), name, text, QKeySequence());
-        connect(action, &QAction::triggered, this, [name = name] {
-            if (App *app = App::instance())
-                app->handleMenuItem(name);
-        });
+        connect(action, &QAction::triggered, this, [this, name = name] { handleMenuItem(name); });
         if (name == QLatin1String("HelpAbout"))
             action->setMenuRole(QAction::AboutRole);
     }
@@ -153,3 +152,16 @@ QList<QMenu *> MenuBar1::menus() const
 {
     return {m_fileMenu.get(), m_editMenu.get(), m_helpMenu.get()};
 }
+
+void MenuBar1::addMenuHandler(const QString &itemName, std::function<bool()> handler)
+{
+    m_menuHandlers.insert(itemName, std::move(handler));
+}
+
+bool MenuBar1::handleMenuItem(const QString &itemName)
+{
+    const auto handler = m_menuHandlers.constFind(itemName);
+    return handler != m_menuHandlers.constEnd() && (*handler)();
+}
+
+} // namespace quillora

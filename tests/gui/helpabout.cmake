@@ -1,4 +1,0 @@
-# Tests of the Help and About windows (included by tests/gui/CMakeLists.txt).
-quillora_add_gui_test(tst_tagrenderer tst_tagrenderer.cpp)
-quillora_add_gui_test(tst_winhelp tst_winhelp.cpp)
-quillora_add_gui_test(tst_aboutwindow tst_aboutwindow.cpp)
