@@ -1,7 +1,7 @@
 # Fails when a source file includes from a folder above its own. Includes run only downward:
 #
-#     engine <- cli
-#     engine <- windows <- app
+#     engine <- speech <- cli
+#     engine <- speech <- windows <- app
 #
 # and the engine includes no Qt header. Tests, benchmarks and fuzzers sit on top and may include
 # from any of these folders. An include without a folder ("utf8.h") is from the file's own folder.
@@ -16,10 +16,11 @@ endif()
 
 # The folders from which each folder may include, its own among them.
 set(may_include_engine engine)
-set(may_include_cli engine cli)
-set(may_include_windows engine windows)
-set(may_include_app engine windows app)
-set(layered_folders engine cli windows app)
+set(may_include_speech engine speech)
+set(may_include_cli engine speech cli)
+set(may_include_windows engine speech windows)
+set(may_include_app engine speech windows app)
+set(layered_folders engine speech cli windows app)
 # Folders of the repository that an include may name; any other first path part in angle
 # brackets is a system or library header.
 set(project_folders ${layered_folders} tests bench fuzz tools)
@@ -62,6 +63,6 @@ foreach(folder IN LISTS layered_folders)
 endforeach()
 
 if(violations)
-    message(FATAL_ERROR "Includes against the layers (engine <- cli; engine <- windows <- app):"
+    message(FATAL_ERROR "Includes against the layers (engine <- speech <- cli; engine <- speech <- windows <- app):"
                         "${violations}")
 endif()

@@ -5,6 +5,7 @@ QUILLORA_PACKAGES=(
     g++ cmake ninja-build pkg-config              # compiler and build
     qt6-base-dev libgl-dev                        # Qt 6 Widgets (Qt's CMake files want libGL)
     qt6-wayland qt6-gtk-platformtheme             # the usual desktop platforms at run time
+    libespeak-ng-dev espeak-ng-data               # speech: espeak-ng and its voices (Hawaiian: haw)
     libgtest-dev libbenchmark-dev                 # GoogleTest, Google Benchmark
     fonts-dejavu-core                             # a font for the offscreen GUI tests
     xvfb xauth xdotool x11-utils imagemagick      # the real-display check
