@@ -369,31 +369,23 @@ def main(argv: list[str] | None = None) -> int:
         readings = rule_candidates(eng, cmu, cache, romance, stats)
         if readings[0].tag in ("rule:es", "rule:pt"):
             stats["romance_readings"] += 1
-        kept = None
-        for idx, r in enumerate(readings):
+        kept, first_fault = None, None
+        for r in readings:
             problem = rules.hawaiian_problem(r.form)
             if problem:
                 raise SystemExit(f"rule form {eng} -> {r.form}: {problem}")
-            if any(x.hawaiian.lower() == r.form.lower() for x in lines.get(eng, [])):
-                stats["rule_form_equals_established_form_of_same_name"] += 1
+            fault = ("stutters" if rules.stutters(r.form) else
+                     "screened" if screen.hit(r.form) else
+                     "another name's established form" if r.form.lower() in owners else None)
+            if fault is None:
+                kept = r
                 break
-            if rules.stutters(r.form):
-                stats["stuttering_candidates"] += 1
-                continue
-            if screen.hit(r.form):
-                stats["screened_candidates"] += 1
-                continue
-            if r.form.lower() in owners:
-                stats["clashing_candidates"] += 1
-                continue
-            kept = r
-            if r.second:
-                stats["replaced_by_second_choice_form"] += 1
-            elif idx > 0:
-                stats["replaced_by_other_reading"] += 1
-            break
-        else:
-            stats["names_without_rule_form"] += 1
+            first_fault = first_fault or fault
+        if first_fault:
+            how = ("dropped" if kept is None else
+                   "replaced by a second-choice form" if kept.second else
+                   "replaced by another reading's form")
+            stats[f"first form {first_fault}: {how}"] += 1
         if kept:
             add(Line(eng, kept.form, kept.tag))
             how = f" (second choice: {', '.join(kept.second)})" if kept.second else ""
