@@ -259,6 +259,8 @@ def rule_candidates(name: str, cmu: dict[str, list[list[str]]],
         readings = [Reading("rule:spell", name, rules.spell_form(name))]
     out: list[Reading] = []
     for r in readings + [a for r in readings for a in second_choices(name, r)]:
+        if r.second and "kaka" in r.form.lower():
+            continue                     # Buster: no Pukaka in place of Puka
         if all(o.form != r.form for o in out):
             out.append(r)
     return out

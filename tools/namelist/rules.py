@@ -454,16 +454,20 @@ def finish(units: list[Unit], options: tuple[str, ...] = ()) -> str:
         res.append(x)
     u = res
     # a nasal before a stop: voiced stops go, voiceless ones go before a
-    # consonant or at the end (Frank, Andrew, Linda)
+    # consonant or at the end (Frank, Andrew, Linda); a final d after l goes
+    # too (Ronald: Lonala, as Donald: Konala)
     res = []
     for k, x in enumerate(u):
         prev = res[-1] if res else None
+        nxt = u[k + 1] if k + 1 < len(u) else None
         if x.kind == "C" and prev and prev.kind == "C" and prev.src in NASALS:
-            nxt = u[k + 1] if k + 1 < len(u) else None
             if x.src in VOICED_STOPS:
                 continue
             if x.src in VOICELESS_STOPS and (nxt is None or nxt.kind == "C"):
                 continue
+        if x.kind == "C" and x.src == "D" and nxt is None and prev and prev.kind == "C" \
+                and prev.src == "L":
+            continue
         res.append(x)
     u = res
     # the same consonant twice in a row is written once (st, ks, ts)
@@ -554,7 +558,10 @@ def units_from_romance(word: str, ipa: str) -> list[Unit]:
         if tok in ROMANCE_SILENT:
             continue
         if tok in ROMANCE_VOWELS:
-            units.append(Unit("V", ROMANCE_VOWELS[tok], "V", tok))
+            v = ROMANCE_VOWELS[tok]
+            if tok == "iʊ" and word.lower().endswith("io"):
+                v = "io"                             # Fabio, Marcio: final -io
+            units.append(Unit("V", v, "V", tok))
         elif tok in ROMANCE_GLIDES:
             if not (units and units[-1].kind == "V" and units[-1].h.endswith("i")):
                 units.append(Unit("V", "i", "Y", tok, {"glide"}))

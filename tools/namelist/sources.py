@@ -131,7 +131,8 @@ def run_espeak(voice: str, names: list[str]) -> dict[str, Espeak]:
 
 
 # English (en-us) IPA tokens to ARPAbet.  Keys are phoneme tokens as printed
-# with --ipa --sep=_ after stress marks are removed.
+# with --ipa --sep=_ after stress marks are removed.  The glottal stop stands
+# for a t (Quinten, Clinton).
 IPA_TO_ARPA = {
     "ə": ["AH"], "ɐ": ["AH"], "ʌ": ["AH"], "ɚ": ["ER"], "ɜː": ["ER"], "ɜ": ["ER"],
     "æ": ["AE"], "a": ["AA"], "ɑː": ["AA"], "ɑ": ["AA"], "ɔː": ["AO"], "ɔ": ["AO"],
@@ -146,7 +147,7 @@ IPA_TO_ARPA = {
     "f": ["F"], "v": ["V"], "θ": ["TH"], "ð": ["DH"], "s": ["S"], "z": ["Z"],
     "ʃ": ["SH"], "ʒ": ["ZH"], "tʃ": ["CH"], "dʒ": ["JH"], "h": ["HH"], "x": ["HH"],
     "ç": ["HH"], "m": ["M"], "n": ["N"], "ŋ": ["NG"], "l": ["L"], "ɹ": ["R"],
-    "r": ["R"], "w": ["W"], "ʍ": ["W"], "j": ["Y"], "ɾ": ["T"], "ʔ": [],
+    "r": ["R"], "w": ["W"], "ʍ": ["W"], "j": ["Y"], "ɾ": ["T"], "ʔ": ["T"],
 }
 
 
@@ -157,11 +158,22 @@ def ipa_tokens(ipa: str) -> list[str]:
     return [t for t in (x.strip() for x in ipa.replace("ˈ", "").replace("ˌ", "").split("_")) if t]
 
 
+# American English says no y-glide between these consonants and a stressed /uː/
+# (Tulip: "toolip"); espeak-ng's rules sometimes give one.
+_NO_GLIDE_AFTER = {"T", "D", "S", "Z", "L", "TH"}
+
+
 def ipa_to_arpa(ipa: str) -> list[str]:
     out: list[str] = []
-    for tok in ipa_tokens(ipa):
+    tokens = ipa_tokens(ipa)
+    stressed = [t.strip().startswith("ˈ") for t in re.sub(r"\([a-z-]+\)", "", ipa).split("_")
+                if t.replace("ˈ", "").replace("ˌ", "").strip()]
+    for k, tok in enumerate(tokens):
         if tok not in IPA_TO_ARPA:
             raise ValueError(f"unknown espeak phoneme {tok!r} in {ipa!r}")
+        if tok == "j" and out and out[-1] in _NO_GLIDE_AFTER and \
+                k + 1 < len(tokens) and tokens[k + 1] in ("uː", "u") and stressed[k + 1]:
+            continue
         for ph in IPA_TO_ARPA[tok]:
             if not (ph == "R" and out and out[-1] == "R"):   # "ɑːɹ_ɹ" is one r
                 out.append(ph)
