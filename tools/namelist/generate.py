@@ -297,8 +297,9 @@ def main(argv: list[str] | None = None) -> int:
     top_without_form = {name for _, (name, _why) in
                          read_table(t / "top-names-without-form.tsv", 2, 2)}
 
+    # names without a vowel letter are initials (Tj), not names to render
     selected = {n for n, b in totals.items()
-                if n.isascii() and n.isalpha()
+                if n.isascii() and n.isalpha() and re.search(r"[aeiouy]", n)
                 and (b >= MIN_BIRTHS_ANY or (b >= MIN_BIRTHS_CMU and n in cmu))}
     selected |= {n.lower() for n in top_names} | set(romance)
     selected = sorted(selected)

@@ -159,8 +159,8 @@ def ipa_tokens(ipa: str) -> list[str]:
 
 
 # American English says no y-glide between these consonants and a stressed /uː/
-# (Tulip: "toolip"); espeak-ng's rules sometimes give one.
-_NO_GLIDE_AFTER = {"T", "D", "S", "Z", "L", "TH"}
+# or /ʊ/ (Tulip: "toolip", Nuri, Shulem); espeak-ng's rules sometimes give one.
+_NO_GLIDE_AFTER = {"T", "D", "S", "Z", "L", "TH", "N", "SH", "R"}
 
 
 def ipa_to_arpa(ipa: str) -> list[str]:
@@ -172,7 +172,7 @@ def ipa_to_arpa(ipa: str) -> list[str]:
         if tok not in IPA_TO_ARPA:
             raise ValueError(f"unknown espeak phoneme {tok!r} in {ipa!r}")
         if tok == "j" and out and out[-1] in _NO_GLIDE_AFTER and \
-                k + 1 < len(tokens) and tokens[k + 1] in ("uː", "u") and stressed[k + 1]:
+                k + 1 < len(tokens) and tokens[k + 1] in ("uː", "u", "ʊ", "ʊɹ") and stressed[k + 1]:
             continue
         for ph in IPA_TO_ARPA[tok]:
             if not (ph == "R" and out and out[-1] == "R"):   # "ɑːɹ_ɹ" is one r
