@@ -270,6 +270,8 @@ def units_from_pron(word: str, phones: list[str]) -> list[Unit]:
             v = [c for c in letters if c in "aeiou"]
             units.append(Unit("V", v[0] if v else "e", "EH", letters))
             units.append(Unit("C", "l", "R", letters))
+        elif ph == "IY" and k == len(flat) - 1:
+            units.append(Unit("V", "i", ph, letters))   # a final ee sound is i (Kacee)
         elif ph in VOWELS_ARPA:
             units.append(Unit("V", _spelled_vowel(ph, letters), ph, letters))
         elif ph == "Y":
