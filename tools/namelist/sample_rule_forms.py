@@ -8,8 +8,8 @@ form, its provenance and the reading it was made from, which comes from the
 file that `regenerate.sh --explain FILE` writes.
 
 Usage:
-    tools/namelist/regenerate.sh --explain /tmp/readings.tsv
-    tools/namelist/sample_rule_forms.py --explain /tmp/readings.tsv [--count 150]
+    tools/namelist/regenerate.sh --explain READINGS.tsv
+    tools/namelist/sample_rule_forms.py --explain READINGS.tsv [--count 150]
 """
 
 from __future__ import annotations
