@@ -7,10 +7,14 @@ namespace quillora {
 
 namespace {
 
-// The Hawaiian letter for an English one, in lower case; 0 for a character that passes through.
+// The Hawaiian letter for an English one (A-Z, either case), in lower case; 0 for every other
+// character, which passes through. Letters outside A-Z are never mapped, not even those that
+// fold to one (the long s ſ stays ſ).
 char hawaiianLetter(char32_t cp)
 {
-    switch (text::toLower(cp)) {
+    if (cp >= 0x80)
+        return 0;
+    switch (cp | 0x20U) { // lower case; no other ASCII character lands on a letter
     case U'b': case U'f': case U'p':
         return 'p';
     case U'c': case U'd': case U'g': case U'j': case U'k': case U'q': case U's': case U't':
@@ -29,19 +33,6 @@ char hawaiianLetter(char32_t cp)
     default:
         return 0;
     }
-}
-
-// Pass 1: a character equal to the one kept before it, ignoring case, is dropped, so a run of
-// one letter in any mix of cases keeps its first character (Aaron → Aron, three spaces → one).
-std::u32string withoutDoubledLetters(std::u32string_view name)
-{
-    std::u32string kept;
-    kept.reserve(name.size());
-    for (const char32_t cp : name) {
-        if (kept.empty() || text::toLower(kept.back()) != text::toLower(cp))
-            kept.push_back(cp);
-    }
-    return kept;
 }
 
 } // namespace
@@ -66,33 +57,41 @@ bool IsConsonant(std::string_view text)
 
 std::string Translate(std::string_view name)
 {
-    const std::u32string working = withoutDoubledLetters(utf8::decode(name));
-
+    // Both passes in one walk over the name. Pass 1 drops a character equal to the one kept
+    // before it, ignoring case, so a run of one letter keeps its first character (Aaron → Aron,
+    // three spaces → one); pass 2 maps each kept character and puts in the vowels.
     std::string result;
-    result.reserve(working.size() * 2);
-    std::string previous; // the mapped form of the character before, never the input letter
-    std::string mapped;
-    for (std::size_t i = 0; i < working.size(); ++i) {
-        const char32_t cp = working[i];
-        mapped.clear();
+    result.reserve(name.size() * 2 + 1);
+    char32_t lastKeptFolded = 0;
+    bool anyKept = false;
+    bool previousIsConsonant = false; // of the mapped form before, never of the input letter
+    char mappedBuffer[1];
+    while (!name.empty()) {
+        const auto [cp, size] = utf8::decodeFirst(name);
+        const std::string_view typed = name.substr(0, size);
+        name.remove_prefix(size);
+        const char32_t folded = text::foldCase(cp);
+        if (anyKept && folded == lastKeptFolded)
+            continue;
+        anyKept = true;
+        lastKeptFolded = folded;
+
+        std::string_view mapped = typed; // copied exactly as typed
         if (const char letter = hawaiianLetter(cp)) {
             // The case test looks at the character's first byte: only A-Z make capitals.
-            std::string typed;
-            utf8::append(typed, cp);
-            mapped.push_back(IsUppercase(typed) ? static_cast<char>(letter - 'a' + 'A') : letter);
-        } else {
-            utf8::append(mapped, cp); // copied exactly as typed
+            mappedBuffer[0] = IsUppercase(typed) ? static_cast<char>(letter - 'a' + 'A') : letter;
+            mapped = std::string_view(mappedBuffer, 1);
         }
-
+        const bool isConsonant = IsConsonant(mapped);
         // The vowel goes between two consonants, and before a space that ends a word on a
         // consonant. A hyphen or an apostrophe is no space: Jean-Paul gives Kean-Paula.
-        if (IsConsonant(previous) && (IsConsonant(mapped) || mapped == " "))
+        if (previousIsConsonant && (isConsonant || mapped == " "))
             result.push_back('a');
         result += mapped;
-        if (i + 1 == working.size() && IsConsonant(mapped))
-            result.push_back('a');
-        previous.swap(mapped);
+        previousIsConsonant = isConsonant;
     }
+    if (previousIsConsonant) // the last character is a consonant
+        result.push_back('a');
     return result;
 }
 

@@ -5,7 +5,7 @@
 
 namespace quillora {
 
-/// The letter-by-letter Hawaiian form of a name. Runs of one letter collapse (ignoring case),
+/// The letter-by-letter Hawaiian form of a name. Runs of one letter collapse (ignoring case, by Unicode case folding),
 /// consonants map to Hawaiian ones (b f p → p; c d g j k q s t x z → k; h → h; n → n; l r → l;
 /// v w → w; y → i; capitals stay capitals), and a lower-case "a" goes between two Hawaiian
 /// consonants and after a final one: Barbara → Palapala, Kathy → Kakahi. Every other character,

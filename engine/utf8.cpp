@@ -128,4 +128,32 @@ std::string encode(std::u32string_view codePoints)
     return out;
 }
 
+std::string fromUtf16(std::string_view bytes, bool bigEndian)
+{
+    constexpr char32_t kReplacement = 0xFFFD;
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    const auto unitAt = [&](std::size_t i) -> char32_t {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? (char32_t{first} << 8U) | second : (char32_t{second} << 8U) | first;
+    };
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t unit = unitAt(i);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unitAt(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                append(out, 0x10000 + ((unit - 0xD800) << 10U) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        append(out, (unit >= 0xD800 && unit <= 0xDFFF) ? kReplacement : unit);
+    }
+    if (i < bytes.size())
+        append(out, kReplacement);
+    return out;
+}
+
 } // namespace quillora::utf8
