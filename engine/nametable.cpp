@@ -193,7 +193,19 @@ NameRecord NameTable::operator[](std::size_t row) const
 
 std::string_view NameTable::hawaiian(std::size_t row) const
 {
-    return fields(row).hawaiian;
+    // The second field alone: what follows the English name up to the next tab or line end,
+    // after the tab that ends the English field.
+    const std::string_view text = m_table->text;
+    const std::size_t after = m_table->rows[row].englishOffset + m_table->rows[row].englishSize();
+    std::size_t start = after;
+    while (start < text.size() && text[start] != '\t' && text[start] != '\n' && text[start] != '\r')
+        ++start;
+    if (start == text.size() || text[start] != '\t')
+        return {};
+    std::size_t end = ++start;
+    while (end < text.size() && text[end] != '\t' && text[end] != '\n' && text[end] != '\r')
+        ++end;
+    return text::trimmed(text.substr(start, end - start));
 }
 
 std::size_t NameTable::tableBytes() const

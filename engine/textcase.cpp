@@ -104,14 +104,18 @@ bool isWhiteSpace(char32_t cp)
 
 std::string_view trimmed(std::string_view text)
 {
-    while (!text.empty()) {
+    const auto isAsciiNonSpace = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x80U && !isWhiteSpace(byte);
+    };
+    while (!text.empty() && !isAsciiNonSpace(text.front())) {
         const auto [cp, size] = utf8::decodeFirst(text);
         if (!isWhiteSpace(cp))
             break;
         text.remove_prefix(size);
     }
     // Walk back to the start of the last code point: at most three continuation bytes.
-    while (!text.empty()) {
+    while (!text.empty() && !isAsciiNonSpace(text.back())) {
         std::size_t start = text.size() - 1;
         for (int i = 0; i < 3 && start > 0
                         && (static_cast<unsigned char>(text[start]) & 0xC0U) == 0x80U; ++i)

@@ -57,22 +57,24 @@ inline std::u32string decodeUtf8(std::string_view text)
     return out;
 }
 
-/// The Levenshtein distance with unit costs from the full matrix: d[i][j] is the distance of
+/// The Levenshtein distance with unit costs from the full matrix: d(i, j) is the distance of
 /// the first i characters of a and the first j of b.
 inline std::int32_t editDistance(std::u32string_view a, std::u32string_view b)
 {
-    std::vector<std::vector<std::int32_t>> d(a.size() + 1, std::vector<std::int32_t>(b.size() + 1));
+    const std::size_t width = b.size() + 1;
+    std::vector<std::int32_t> matrix((a.size() + 1) * width);
+    const auto d = [&](std::size_t i, std::size_t j) -> std::int32_t & { return matrix[i * width + j]; };
     for (std::size_t i = 0; i <= a.size(); ++i)
-        d[i][0] = static_cast<std::int32_t>(i);
+        d(i, 0) = static_cast<std::int32_t>(i);
     for (std::size_t j = 0; j <= b.size(); ++j)
-        d[0][j] = static_cast<std::int32_t>(j);
+        d(0, j) = static_cast<std::int32_t>(j);
     for (std::size_t i = 1; i <= a.size(); ++i) {
         for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::int32_t substitution = d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, substitution});
+            const std::int32_t substitution = d(i - 1, j - 1) + (a[i - 1] == b[j - 1] ? 0 : 1);
+            d(i, j) = std::min({d(i - 1, j) + 1, d(i, j - 1) + 1, substitution});
         }
     }
-    return d[a.size()][b.size()];
+    return d(a.size(), b.size());
 }
 
 inline std::int32_t editDistance(std::string_view a, std::string_view b)
