@@ -107,12 +107,16 @@ ResultRow keyRow(const NameTable &table, std::size_t row, const Query &query)
 std::vector<ResultRow> lookupNameByScan(const NameTable &table, std::string_view typedName)
 {
     Query query(typedName);
+    const detail::NameTableData &data = table.data();
     std::vector<ResultRow> rows;
-    for (std::size_t row = 0; row < table.size(); ++row) {
-        if (table.keyCode(row) == query.key())
+    for (std::size_t row = 0; row < data.rows.size(); ++row) {
+        const detail::RowSpan span = data.rows[row];
+        if (data.keyCodes[row] == query.key()) {
             rows.push_back(keyRow(table, row, query));
-        else if (query.isNear(table.english(row), table.englishIsAscii(row)))
+        } else if (query.isNear(data.text.substr(span.englishOffset, span.englishSize()),
+                                span.englishIsAscii())) {
             rows.push_back(resultRow(table, row, MatchKind::NearSpelling));
+        }
     }
     rows.push_back(query.letterByLetterRow());
     return rows;

@@ -43,6 +43,7 @@ void appendNfc(std::string &out, std::string_view valid)
 
 bool mayChangeUnderNfc(std::string_view text)
 {
+    text.remove_prefix(utf8::asciiPrefixLength(text));
     while (!text.empty()) {
         if (static_cast<unsigned char>(text[0]) < 0x80U) {
             text.remove_prefix(1);

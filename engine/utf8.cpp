@@ -1,5 +1,8 @@
 #include "utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace quillora::utf8 {
 
 namespace {
@@ -72,13 +75,19 @@ std::u32string decode(std::string_view text)
     return out;
 }
 
-bool isAscii(std::string_view text)
+std::size_t asciiPrefixLength(std::string_view text)
 {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80U)
-            return false;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t i = 0;
+    for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if ((word & kHighBits) != 0)
+            break;
     }
-    return true;
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80U)
+        ++i;
+    return i;
 }
 
 std::size_t length(std::string_view text)

@@ -22,8 +22,15 @@ inline bool isRawByte(char32_t codePoint)
     return codePoint >= 0xDC80 && codePoint <= 0xDCFF;
 }
 
+/// The number of bytes at the start of `text` that are plain ASCII (below 0x80), read eight at
+/// a time.
+std::size_t asciiPrefixLength(std::string_view text);
+
 /// True when every byte of `text` is plain ASCII (below 0x80).
-bool isAscii(std::string_view text);
+inline bool isAscii(std::string_view text)
+{
+    return asciiPrefixLength(text) == text.size();
+}
 
 /// Encodes code points as UTF-8; U+DC80..U+DCFF are written back as the raw byte they stand for.
 std::string encode(std::u32string_view codePoints);
