@@ -112,13 +112,13 @@ std::uint32_t keySlotOf(std::uint32_t code, std::size_t slotCount)
     return z & static_cast<std::uint32_t>(slotCount - 1);
 }
 
-// About three variants to a bucket: the directory costs little more than a byte per variant,
-// and a lookup reads a few neighbouring entries per variant of the typed name.
+// Three to six variants to a bucket: the directory costs at most a byte and a third per
+// variant, and a lookup reads a few neighbouring entries per variant of the typed name.
 constexpr std::size_t kVariantsPerBucket = 3;
 
 std::size_t bucketCountFor(std::size_t variants)
 {
-    return std::bit_ceil(std::max<std::size_t>(1, variants / kVariantsPerBucket));
+    return std::bit_floor(std::max<std::size_t>(1, variants / kVariantsPerBucket));
 }
 
 std::size_t keySlotCountFor(std::size_t distinctKeys)
