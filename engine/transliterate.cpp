@@ -4,22 +4,23 @@
 #include "utf8.h"
 
 #include <array>
-#include <cstring>
 #include <string_view>
 
 namespace quillora {
 
 namespace {
 
-// The Hawaiian letter for each ASCII character, in lower case; 0 for a character that passes
-// through. Letters outside A-Z are never mapped, not even those that fold to one (the long s ſ
-// stays ſ).
-constexpr std::array<char, 128> kHawaiianLetters = [] {
-    std::array<char, 128> letters{};
+// The mapped form of each ASCII character: the Hawaiian letter of a letter A-Z, capital when
+// it is (the case test looks at the character itself), or the character as it is. Letters
+// outside A-Z are never mapped, not even those that fold to one (the long s ſ stays ſ).
+constexpr std::array<char, 128> kAsciiMapped = [] {
+    std::array<char, 128> mapped{};
+    for (std::size_t c = 0; c < mapped.size(); ++c)
+        mapped[c] = static_cast<char>(c);
     const auto map = [&](std::string_view english, char hawaiian) {
         for (const char c : english) {
-            letters[static_cast<std::size_t>(c)] = hawaiian;
-            letters[static_cast<std::size_t>(c - 'a' + 'A')] = hawaiian;
+            mapped[static_cast<std::size_t>(c)] = hawaiian;
+            mapped[static_cast<std::size_t>(c - 'a' + 'A')] = static_cast<char>(hawaiian - 'a' + 'A');
         }
     };
     map("bfp", 'p');
@@ -29,13 +30,16 @@ constexpr std::array<char, 128> kHawaiianLetters = [] {
     map("lr", 'l');
     map("vw", 'w');
     map("y", 'i');
-    return letters;
+    return mapped;
 }();
 
-char hawaiianLetter(char32_t cp)
-{
-    return cp < kHawaiianLetters.size() ? kHawaiianLetters[cp] : 0;
-}
+// ASCII characters compared ignoring case.
+constexpr std::array<char32_t, 128> kAsciiFolded = [] {
+    std::array<char32_t, 128> folded{};
+    for (char32_t c = 0; c < folded.size(); ++c)
+        folded[c] = (c >= U'A' && c <= U'Z') ? c + 0x20 : c;
+    return folded;
+}();
 
 // IsConsonant() of a character that starts with this byte: p k h n l w m, either case.
 constexpr std::array<bool, 256> kConsonantBytes = [] {
@@ -70,47 +74,40 @@ std::string Translate(std::string_view name)
     // is written in place: at most two bytes per byte of the name, and one more.
     std::string result(name.size() * 2 + 1, '\0');
     char *out = result.data();
-    char32_t lastKeptFolded = 0;
-    bool anyKept = false;
+    constexpr char32_t kNothingKept = 0xFFFFFFFF; // equals no folded character
+    char32_t lastKeptFolded = kNothingKept;
     bool previousIsConsonant = false; // of the mapped form before, never of the input letter
-    std::size_t pos = 0;
-    while (pos < name.size()) {
-        // Plain ASCII, nearly every character of a name, needs no decoding or table look-up.
-        const auto byte = static_cast<unsigned char>(name[pos]);
-        char32_t cp = byte;
-        std::size_t size = 1;
-        char32_t folded = (byte >= 'A' && byte <= 'Z') ? cp + 0x20 : cp;
-        if (byte >= 0x80U) {
-            const utf8::Decoded decoded = utf8::decodeFirst(name.substr(pos));
-            cp = decoded.codePoint;
-            size = decoded.size;
-            folded = text::foldCase(cp);
-        }
-        const char *typed = name.data() + pos;
-        pos += size;
-        if (anyKept && folded == lastKeptFolded)
-            continue;
-        anyKept = true;
-        lastKeptFolded = folded;
-
-        // The mapped form: a Hawaiian letter, whose case test looks at the character's first
-        // byte (only A-Z make capitals), or the character copied exactly as typed.
-        const char letter = hawaiianLetter(cp);
-        const char first = letter == 0                   ? typed[0]
-                           : (byte >= 'A' && byte <= 'Z') ? static_cast<char>(letter - 'a' + 'A')
-                                                          : letter;
+    const auto emit = [&](char first, bool isSpace, const char *bytes, std::size_t size) {
         const bool isConsonant = isHawaiianConsonantByte(first);
         // The vowel goes between two consonants, and before a space that ends a word on a
         // consonant. A hyphen or an apostrophe is no space: Jean-Paul gives Kean-Paula.
-        if (previousIsConsonant && (isConsonant || cp == U' '))
+        if (previousIsConsonant && (isConsonant || isSpace))
             *out++ = 'a';
-        if (size == 1) {
-            *out++ = first;
-        } else {
-            std::memcpy(out, typed, size);
-            out += size;
-        }
+        *out++ = first;
+        for (std::size_t i = 1; i < size; ++i)
+            *out++ = bytes[i];
         previousIsConsonant = isConsonant;
+    };
+    std::size_t pos = 0;
+    while (pos < name.size()) {
+        const auto byte = static_cast<unsigned char>(name[pos]);
+        if (byte < 0x80U) { // plain ASCII, nearly every character of a name
+            ++pos;
+            const char32_t folded = kAsciiFolded[byte];
+            if (folded == lastKeptFolded)
+                continue;
+            lastKeptFolded = folded;
+            emit(kAsciiMapped[byte], byte == ' ', nullptr, 1);
+            continue;
+        }
+        const utf8::Decoded decoded = utf8::decodeFirst(name.substr(pos));
+        const char *typed = name.data() + pos;
+        pos += decoded.size;
+        const char32_t folded = text::foldCase(decoded.codePoint);
+        if (folded == lastKeptFolded)
+            continue;
+        lastKeptFolded = folded;
+        emit(typed[0], false, typed, decoded.size); // no letter outside A-Z is mapped
     }
     if (previousIsConsonant) // the last character is a consonant
         *out++ = 'a';
