@@ -283,7 +283,7 @@ void BM_BundledReady(benchmark::State &state)
 }
 BENCHMARK(BM_BundledReady)->Unit(benchmark::kMicrosecond);
 
-// --- one search: indexed and by scanning every row, side by side ----------------------------------
+// --- one search: indexed and by scanning every row, side by side ---------------------------
 
 using Lookup = std::vector<ResultRow> (*)(const NameTable &, std::string_view);
 

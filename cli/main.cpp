@@ -126,7 +126,8 @@ int runPerName(const cli::Options &options, cli::Output &out, Measure measure)
 int runDistance(const cli::Options &options, cli::Output &out)
 {
     if (options.operands.size() == 2) {
-        out.write(std::to_string(StringUtils::EditDistance(options.operands[0], options.operands[1])));
+        const auto &operands = options.operands;
+        out.write(std::to_string(StringUtils::EditDistance(operands[0], operands[1])));
         out.put('\n');
         return kExitSuccess;
     }

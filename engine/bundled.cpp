@@ -12,8 +12,9 @@ namespace quillora {
 
 std::string_view bundledTableImage()
 {
-    return {quillora_nametable_image_begin,
-            static_cast<std::size_t>(quillora_nametable_image_end - quillora_nametable_image_begin)};
+    const auto size =
+        static_cast<std::size_t>(quillora_nametable_image_end - quillora_nametable_image_begin);
+    return {quillora_nametable_image_begin, size};
 }
 
 const NameTable &bundledNameTable()

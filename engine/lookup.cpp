@@ -74,7 +74,10 @@ public:
         return StringUtils::isWithinOneEdit(chars(), m_english);
     }
 
-    bool isExact(std::string_view english) const { return text::equalsIgnoringCase(english, m_name); }
+    bool isExact(std::string_view english) const
+    {
+        return text::equalsIgnoringCase(english, m_name);
+    }
 
     ResultRow letterByLetterRow() const
     {
@@ -139,9 +142,11 @@ std::vector<ResultRow> lookupName(const NameTable &table, std::string_view typed
         std::vector<std::uint32_t> candidates;
         detail::nearSpellingCandidates(*index, query.chars(), candidates);
         for (const std::uint32_t first : candidates) {
-            if (table.keyCode(first) == query.key() || !query.isNear(table.english(first), table.englishIsAscii(first)))
+            if (table.keyCode(first) == query.key()
+                || !query.isNear(table.english(first), table.englishIsAscii(first)))
                 continue;
-            for (std::uint32_t row = first; row != detail::kNoRow; row = index->nextSameEnglish[row])
+            for (std::uint32_t row = first; row != detail::kNoRow;
+                 row = index->nextSameEnglish[row])
                 nearRows.push_back(row);
         }
         std::sort(nearRows.begin(), nearRows.end());

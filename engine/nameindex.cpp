@@ -179,8 +179,8 @@ void buildVariants(const NameTableData &table, const std::vector<std::uint32_t> 
     }
     const std::size_t buckets = bucketCountFor(variants);
     index.bucketBits = static_cast<std::uint32_t>(std::countr_zero(buckets));
-    index.fingerprintBits =
-        32U - static_cast<std::uint32_t>(std::bit_width(std::max<std::size_t>(1, table.rows.size())));
+    const std::size_t rows = std::max<std::size_t>(1, table.rows.size());
+    index.fingerprintBits = 32U - static_cast<std::uint32_t>(std::bit_width(rows));
 
     // Two passes over the same hashes: count per bucket, then place, so that nothing but the
     // final arrays is held.
@@ -287,7 +287,8 @@ void nearSpellingCandidates(const NameIndexData &index, std::u32string_view type
         const std::uint32_t bucket = bucketOf(hash, index.bucketBits);
         const std::uint32_t fingerprint = fingerprintOf(hash, index.fingerprintBits);
         const std::uint32_t mask = (std::uint32_t{1} << index.fingerprintBits) - 1;
-        for (std::uint32_t e = index.variantBuckets[bucket]; e < index.variantBuckets[bucket + 1]; ++e) {
+        const std::uint32_t end = index.variantBuckets[bucket + 1];
+        for (std::uint32_t e = index.variantBuckets[bucket]; e < end; ++e) {
             const std::uint32_t entry = index.variantEntries[e];
             if ((entry & mask) == fingerprint)
                 representatives.push_back(entry >> index.fingerprintBits);

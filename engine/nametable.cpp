@@ -107,7 +107,9 @@ std::shared_ptr<detail::NameTableData> buildRows(std::string text)
     auto data = std::make_shared<detail::NameTableData>();
     data->ownedText = std::move(text);
     const std::string_view all = data->ownedText;
-    data->ownedRows.reserve(static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) + 1);
+    const auto lines = static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) + 1;
+    data->ownedRows.reserve(lines);
+    data->ownedKeyCodes.reserve(lines);
     forEachLine(all, firstLineOffset(all), [&](std::string_view line) {
         if (text::trimmed(line).empty())
             return;
@@ -116,16 +118,16 @@ std::shared_ptr<detail::NameTableData> buildRows(std::string text)
         if (english.size() >= detail::RowSpan::kNotAscii)
             throw std::length_error("English name longer than 2 GiB");
         const bool ascii = utf8::isAscii(english);
-        data->ownedRows.push_back(
-            {static_cast<std::uint32_t>(english.data() - all.data()),
-             static_cast<std::uint32_t>(english.size()) | (ascii ? 0 : detail::RowSpan::kNotAscii)});
+        const auto size = static_cast<std::uint32_t>(english.size());
+        data->ownedRows.push_back({static_cast<std::uint32_t>(english.data() - all.data()),
+                                   ascii ? size : size | detail::RowSpan::kNotAscii});
         data->ownedKeyCodes.push_back(keyCode(StringUtils::Soundex(english, true)));
         const std::size_t chars = ascii ? english.size() : utf8::length(english);
-        data->maxEnglishChars =
-            std::max(data->maxEnglishChars, static_cast<std::uint32_t>(std::min<std::size_t>(chars, UINT32_MAX)));
+        data->maxEnglishChars = std::max(data->maxEnglishChars, static_cast<std::uint32_t>(chars));
         data->englishChars += chars;
     });
     data->ownedRows.shrink_to_fit();
+    data->ownedKeyCodes.shrink_to_fit();
     data->adoptOwned();
     return data;
 }

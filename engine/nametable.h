@@ -22,7 +22,7 @@ struct NameRecord
     std::string_view provenance; ///< the provenance tag (e.g. rule:pron), or empty
     std::string_view note;       ///< a short note in English, or empty
     std::string_view modern;     ///< the modern spelling with ʻokina and kahakō, or empty
-    std::string key;             ///< the phonetic key of the English name (Soundex, prefixes stripped)
+    std::string key;             ///< the phonetic key of the English name (Soundex, no prefix)
 
     bool operator==(const NameRecord &) const = default;
 };
@@ -147,7 +147,8 @@ inline constexpr std::size_t kMaxNameListTextBytes = 0xFFFF'FFF0;
 /// - invalid UTF-8 is kept byte for byte.
 ///
 /// Linear in the text's length. Throws std::length_error for a text longer than
-/// kMaxNameListTextBytes (once read as UTF-8), or with an English name over 2 GiB; callers that read files refuse such lists first.
+/// kMaxNameListTextBytes (once read as UTF-8), or with an English name over 2 GiB; callers
+/// that read files refuse such lists first.
 NameTable parseNameList(std::string text, Indexing indexing = Indexing::Build);
 
 } // namespace quillora

@@ -28,8 +28,8 @@ void appendNfc(std::string &out, std::string_view valid)
         buffer.resize(static_cast<std::size_t>(count)); // it said how much room it needs
     }
     if (count >= 0) {
-        count = utf8proc_normalize_utf32(
-            buffer.data(), count, static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE));
+        const auto compose = static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE);
+        count = utf8proc_normalize_utf32(buffer.data(), count, compose);
     }
     if (count < 0) { // cannot happen for well-formed text; keep it as it is all the same
         out += valid;

@@ -20,7 +20,8 @@ constexpr std::array<char, 128> kAsciiMapped = [] {
     const auto map = [&](std::string_view english, char hawaiian) {
         for (const char c : english) {
             mapped[static_cast<std::size_t>(c)] = hawaiian;
-            mapped[static_cast<std::size_t>(c - 'a' + 'A')] = static_cast<char>(hawaiian - 'a' + 'A');
+            const auto capital = static_cast<std::size_t>(c - 'a' + 'A');
+            mapped[capital] = static_cast<char>(hawaiian - 'a' + 'A');
         }
     };
     map("bfp", 'p');

@@ -28,7 +28,8 @@ inline std::vector<ResultRow> expectedLookup(const NameTable &table, std::string
         const std::string hawaiian(record.hawaiian);
         if (text::equalsIgnoringCase(record.key, key)) {
             const bool exact = text::equalsIgnoringCase(english, name);
-            rows.push_back({english, hawaiian, exact ? MatchKind::Exact : MatchKind::SoundAlike, row});
+            const MatchKind kind = exact ? MatchKind::Exact : MatchKind::SoundAlike;
+            rows.push_back({english, hawaiian, kind, row});
         } else if (editDistance(english, name) <= 1) {
             rows.push_back({english, hawaiian, MatchKind::NearSpelling, row});
         }
