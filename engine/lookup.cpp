@@ -45,6 +45,8 @@ public:
         m_isAscii = utf8::isAscii(m_name);
         m_length = m_isAscii ? m_name.size() : utf8::length(m_name);
     }
+    Query(const Query &) = delete; // the name may view the query's own storage
+    Query &operator=(const Query &) = delete;
 
     std::string_view name() const { return m_name; }
     std::uint32_t key() const { return m_key; }
