@@ -1,18 +1,23 @@
 // quillora-lookup: the name search of the desktop application, for scripts and batch work.
 
+#include "cli/input.h"
+#include "cli/listfile.h"
 #include "cli/options.h"
+#include "cli/output.h"
 #include "cli/resultprinter.h"
+#include "engine/bundled.h"
 #include "engine/lookup.h"
-#include "engine/names.h"
 #include "engine/stringutils.h"
 #include "engine/transliterate.h"
 
-#include <cerrno>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <functional>
-#include <iostream>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -24,83 +29,82 @@ constexpr int kExitUsage = 2;
 
 void printError(const std::string &message)
 {
-    std::cerr << "quillora-lookup: " << message << '\n';
+    std::fprintf(stderr, "quillora-lookup: %s\n", message.c_str());
 }
 
-/// Reads the whole file as bytes; an unreadable file is an error, an empty one is not.
-std::optional<std::string> readFile(const std::string &path, std::string &error)
+/// Calls `handle` for each operand, expanding "-" into the lines of standard input. Output goes
+/// out in large blocks; when a person is typing or reading (a terminal at either end), after
+/// every name. False when standard input failed, with the message printed.
+template <typename Handle>
+bool forEachName(const std::vector<std::string> &operands, cli::Output &out, Handle handle)
 {
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        error = "cannot read " + path + ": " + std::strerror(errno);
-        return std::nullopt;
-    }
-    std::string content;
-    char buffer[1 << 16];
-    std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        content.append(buffer, count);
-    const bool failed = std::ferror(file) != 0;
-    const int readErrno = errno;
-    std::fclose(file);
-    if (failed) {
-        error = "cannot read " + path + ": " + std::strerror(readErrno);
-        return std::nullopt;
-    }
-    return content;
-}
-
-/// Calls `handle` for each operand, expanding "-" into the lines of standard input, each taken
-/// exactly as written but for its line end (LF or CR LF). False when standard input failed.
-bool forEachName(const std::vector<std::string> &operands,
-                 const std::function<bool(const std::string &)> &handle)
-{
+    const bool interactive = ::isatty(STDIN_FILENO) != 0 || ::isatty(STDOUT_FILENO) != 0;
+    cli::LineReader input(STDIN_FILENO);
     for (const std::string &operand : operands) {
         if (operand != "-") {
-            if (!handle(operand))
+            if (!handle(std::string_view(operand)))
                 return false;
             continue;
         }
-        std::string line;
-        while (std::getline(std::cin, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            if (!handle(line))
+        while (const auto line = input.next()) {
+            if (!handle(*line))
                 return false;
+            if (interactive)
+                out.flush();
         }
-        if (std::cin.bad()) {
-            printError("cannot read standard input");
+        if (!input.error().empty()) {
+            printError(input.error());
             return false;
         }
-        std::cin.clear();
     }
     return true;
 }
 
-int runSearch(const cli::Options &options)
+bool readsStandardInput(const cli::Options &options)
 {
-    NameTable table;
-    if (options.namesFile) {
-        std::string error;
-        const auto text = readFile(*options.namesFile, error);
-        if (!text) {
-            printError(error);
-            return kExitInputError;
-        }
-        table = parseNameList(*text);
-    } else {
-        table = parseNameList(names::names());
-    }
+    return std::find(options.operands.begin(), options.operands.end(), "-")
+           != options.operands.end();
+}
 
+/// The table a search runs on: the bundled one (built with the program), or the list of
+/// --names. Such a list gets its index when it pays, for names from standard input or many of
+/// them, and fits: the list, its table and its index within three times the list's size.
+/// Otherwise each search scans the table: the same rows, slower.
+std::optional<NameTable> searchTable(const cli::Options &options)
+{
+    if (!options.namesFile)
+        return bundledNameTable();
+    std::string error;
+    auto text = cli::readListFile(*options.namesFile, error);
+    if (!text) {
+        printError(error);
+        return std::nullopt;
+    }
+    const std::size_t listBytes = text->size();
+    NameTable table = parseNameList(std::move(*text), Indexing::Skip);
+    constexpr std::size_t kManyNames = 64;
+    constexpr std::size_t kMemoryPerListByte = 3;
+    const bool manyNames = readsStandardInput(options) || options.operands.size() > kManyNames;
+    if (manyNames
+        && table.tableBytes() + table.indexBuildBytesBound() <= kMemoryPerListByte * listBytes)
+        table = table.withIndex();
+    return table;
+}
+
+int runSearch(const cli::Options &options, cli::Output &out)
+{
+    const std::optional<NameTable> table = searchTable(options);
+    if (!table)
+        return kExitInputError;
     bool first = true;
-    const bool ok = forEachName(options.operands, [&](const std::string &name) {
-        const std::vector<ResultRow> rows = lookupName(table, name);
+    const bool ok = forEachName(options.operands, out, [&](std::string_view name) {
+        const std::vector<ResultRow> rows = lookupName(*table, name);
         if (options.tsv) {
-            cli::printTsv(std::cout, name, rows);
+            cli::printTsv(out, name, rows);
         } else {
             if (!first)
-                std::cout << '\n';
-            cli::printTable(std::cout, rows);
+                out.put('\n');
+            cli::printTable(out, rows);
         }
         first = false;
         return true;
@@ -108,87 +112,86 @@ int runSearch(const cli::Options &options)
     return ok ? kExitSuccess : kExitInputError;
 }
 
-int runPerName(const cli::Options &options, std::string (*measure)(std::string_view))
+template <typename Measure>
+int runPerName(const cli::Options &options, cli::Output &out, Measure measure)
 {
-    const bool ok = forEachName(options.operands, [&](const std::string &name) {
-        std::cout << measure(name) << '\n';
+    cli::TsvWriter tsv(out);
+    const bool ok = forEachName(options.operands, out, [&](std::string_view name) {
+        tsv.record({measure(name)});
         return true;
     });
     return ok ? kExitSuccess : kExitInputError;
 }
 
-int runDistance(const cli::Options &options)
+int runDistance(const cli::Options &options, cli::Output &out)
 {
     if (options.operands.size() == 2) {
-        std::cout << StringUtils::EditDistance(options.operands[0], options.operands[1]) << '\n';
+        const auto &operands = options.operands;
+        out.write(std::to_string(StringUtils::EditDistance(operands[0], operands[1])));
+        out.put('\n');
         return kExitSuccess;
     }
     std::size_t lineNumber = 0;
-    const bool ok = forEachName(options.operands, [&](const std::string &line) {
+    const bool ok = forEachName(options.operands, out, [&](std::string_view line) {
         ++lineNumber;
+        // An empty line is two empty names, as it is one empty name to the other modes.
         const std::size_t tab = line.find('\t');
-        if (tab == std::string::npos) {
+        if (tab == std::string_view::npos && !line.empty()) {
+            out.flush(); // the lines before it were answered
             printError("standard input line " + std::to_string(lineNumber)
                        + " has no tab between A and B");
             return false;
         }
-        std::cout << StringUtils::EditDistance(std::string_view(line).substr(0, tab),
-                                               std::string_view(line).substr(tab + 1))
-                  << '\n';
+        const std::string_view a = line.substr(0, tab);
+        const std::string_view b = tab == std::string_view::npos ? std::string_view()
+                                                                  : line.substr(tab + 1);
+        out.write(std::to_string(StringUtils::EditDistance(a, b)));
+        out.put('\n');
         return true;
     });
     return ok ? kExitSuccess : kExitInputError;
 }
 
-std::string keyOf(std::string_view name)
+int run(const cli::Options &options, cli::Output &out)
 {
-    return StringUtils::Soundex(name, true);
-}
-
-std::string letterByLetter(std::string_view name)
-{
-    return Translate(name);
+    switch (options.mode) {
+    case cli::Mode::Help:
+        out.write(cli::usageText());
+        return kExitSuccess;
+    case cli::Mode::Version:
+        out.write("quillora-lookup (Quillora) " QUILLORA_VERSION "\n");
+        return kExitSuccess;
+    case cli::Mode::Search:
+        return runSearch(options, out);
+    case cli::Mode::Key:
+        return runPerName(options, out,
+                          [](std::string_view name) { return StringUtils::Soundex(name, true); });
+    case cli::Mode::Translate:
+        return runPerName(options, out, [](std::string_view name) { return Translate(name); });
+    case cli::Mode::Distance:
+        return runDistance(options, out);
+    }
+    return kExitSuccess;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    std::ios::sync_with_stdio(false);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const cli::ParseResult parsed = cli::parseArguments(arguments);
     if (!parsed.options) {
         printError(parsed.error);
-        std::cerr << cli::usageText();
+        std::fputs(cli::usageText(), stderr);
         return kExitUsage;
     }
-    const cli::Options &options = *parsed.options;
-
-    int status = kExitSuccess;
-    switch (options.mode) {
-    case cli::Mode::Help:
-        std::cout << cli::usageText();
-        break;
-    case cli::Mode::Version:
-        std::cout << "quillora-lookup (Quillora) " << QUILLORA_VERSION << '\n';
-        break;
-    case cli::Mode::Search:
-        status = runSearch(options);
-        break;
-    case cli::Mode::Key:
-        status = runPerName(options, keyOf);
-        break;
-    case cli::Mode::Translate:
-        status = runPerName(options, letterByLetter);
-        break;
-    case cli::Mode::Distance:
-        status = runDistance(options);
-        break;
-    }
-    std::cout.flush();
-    if (!std::cout) {
-        printError("cannot write standard output");
+    cli::Output out(STDOUT_FILENO);
+    try {
+        const int status = run(*parsed.options, out);
+        out.flush();
+        return status;
+    } catch (const cli::WriteError &error) {
+        printError(std::string("cannot write standard output: ") + error.what());
         return kExitInputError;
     }
-    return status;
 }

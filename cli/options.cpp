@@ -24,22 +24,28 @@ const char *usageText()
            "For each NAME, lists the entries of the name list that sound alike (same\n"
            "phonetic key), those spelled at most one letter apart, and last the name\n"
            "transliterated letter by letter. A NAME of - reads names from standard input,\n"
-           "one per line, taken exactly as written.\n"
+           "one per line, taken exactly as written; an empty line is an empty name.\n"
            "\n"
            "Options:\n"
            "  --tsv          print QUERY<TAB>MARK<TAB>ENGLISH<TAB>HAWAIIAN per row; MARK is\n"
            "                 + for an exact match, - for the letter-by-letter row, else empty\n"
-           "  --names FILE   search FILE (English<TAB>Hawaiian per line) instead of the\n"
-           "                 bundled name list\n"
+           "  --names FILE   search FILE (English<TAB>Hawaiian per line, UTF-8 or UTF-16\n"
+           "                 with a byte-order mark, at most 1 GiB) instead of the bundled\n"
+           "                 name list\n"
            "  --key          print the phonetic key of each NAME\n"
            "  --translate    print the letter-by-letter Hawaiian form of each NAME\n"
            "  --distance     print the edit distance of A and B; with -, read A<TAB>B lines\n"
+           "                 (an empty line is two empty names)\n"
            "  -h, --help     show this help and exit\n"
            "  --version      show the version and exit\n"
            "  --             end of options: every later argument is a NAME\n"
            "\n"
-           "Exit status: 0 on success, 1 when a file or input cannot be read, 2 on a usage\n"
-           "error.\n";
+           "Output: one record per line. In every field of every output (and in the table),\n"
+           "a backslash is written \\\\, a tab \\t, a line feed \\n and a carriage return\n"
+           "\\r, as in the text format of PostgreSQL's COPY; all else is written as it is.\n"
+           "\n"
+           "Exit status: 0 on success; 1 when a file or standard input cannot be read, a\n"
+           "name list is refused, or output cannot be written; 2 on a usage error.\n";
 }
 
 ParseResult parseArguments(const std::vector<std::string> &arguments)
@@ -69,13 +75,19 @@ ParseResult parseArguments(const std::vector<std::string> &arguments)
         } else if (argument == "--tsv") {
             options.tsv = true;
         } else if (argument == "--names" || argument.starts_with("--names=")) {
+            if (options.namesFile)
+                return failure("--names given more than once");
+            std::string file;
             if (argument == "--names") {
                 if (i + 1 == arguments.size())
                     return failure("--names needs a FILE");
-                options.namesFile = arguments[++i];
+                file = arguments[++i];
             } else {
-                options.namesFile = argument.substr(std::string_view("--names=").size());
+                file = argument.substr(std::string_view("--names=").size());
             }
+            if (file.empty())
+                return failure("--names needs a FILE, not an empty name");
+            options.namesFile = std::move(file);
         } else if (argument == "--key" || argument == "--translate" || argument == "--distance") {
             const Mode mode = argument == "--key"         ? Mode::Key
                               : argument == "--translate" ? Mode::Translate

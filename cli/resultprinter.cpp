@@ -3,21 +3,61 @@
 #include "engine/utf8.h"
 
 #include <algorithm>
-#include <string>
 
 namespace quillora::cli {
 
-namespace {
-
-void printPadded(std::ostream &out, std::string_view cell, std::size_t width)
+void TsvWriter::record(std::initializer_list<std::string_view> fields)
 {
-    out << cell;
-    // Width counts code points: near enough for the Latin names that fill the list.
-    const std::size_t length = utf8::length(cell);
-    out << std::string(width > length ? width - length : 0, ' ');
+    std::string &line = m_out.buffer();
+    bool first = true;
+    for (const std::string_view field : fields) {
+        if (!first)
+            line.push_back('\t');
+        appendEscaped(line, field);
+        first = false;
+    }
+    line.push_back('\n');
+    m_out.flushIfFull();
 }
 
-} // namespace
+TableWriter::TableWriter(std::vector<std::string> headers) : m_headers(std::move(headers)) {}
+
+void TableWriter::addRow(std::initializer_list<std::string_view> cells)
+{
+    std::vector<std::string> &row = m_rows.emplace_back();
+    for (const std::string_view cell : cells)
+        appendEscaped(row.emplace_back(), cell);
+}
+
+void TableWriter::print(Output &out) const
+{
+    constexpr std::size_t kGap = 2;
+    // Width counts code points: near enough for the Latin names that fill the list.
+    std::vector<std::size_t> widths;
+    for (const std::string &header : m_headers)
+        widths.push_back(utf8::length(header));
+    for (const std::vector<std::string> &row : m_rows) {
+        for (std::size_t column = 0; column < row.size() && column < widths.size(); ++column) {
+            const std::size_t width = utf8::length(row[column]);
+            if (width <= kMaxPaddedWidth)
+                widths[column] = std::max(widths[column], width);
+        }
+    }
+    const auto printLine = [&](const std::vector<std::string> &cells) {
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            out.write(cells[column]);
+            if (column + 1 == cells.size())
+                break;
+            const std::size_t width = utf8::length(cells[column]);
+            const std::size_t padding = width < widths[column] ? widths[column] - width : 0;
+            out.write(std::string(padding + kGap, ' '));
+        }
+        out.put('\n');
+    };
+    printLine(m_headers);
+    for (const std::vector<std::string> &row : m_rows)
+        printLine(row);
+}
 
 std::string_view kindLabel(MatchKind kind)
 {
@@ -34,32 +74,19 @@ std::string_view kindLabel(MatchKind kind)
     return {};
 }
 
-void printTable(std::ostream &out, const std::vector<ResultRow> &rows)
+void printTable(Output &out, const std::vector<ResultRow> &rows)
 {
-    constexpr std::string_view kEnglish = "English";
-    constexpr std::string_view kHawaiian = "Hawaiian";
-    std::size_t englishWidth = kEnglish.size();
-    std::size_t hawaiianWidth = kHawaiian.size();
-    for (const ResultRow &row : rows) {
-        englishWidth = std::max(englishWidth, utf8::length(row.english));
-        hawaiianWidth = std::max(hawaiianWidth, utf8::length(row.hawaiian));
-    }
-    constexpr std::size_t kGap = 2;
-    printPadded(out, kEnglish, englishWidth + kGap);
-    printPadded(out, kHawaiian, hawaiianWidth + kGap);
-    out << "Match\n";
-    for (const ResultRow &row : rows) {
-        printPadded(out, row.english, englishWidth + kGap);
-        printPadded(out, row.hawaiian, hawaiianWidth + kGap);
-        out << kindLabel(row.kind) << '\n';
-    }
+    TableWriter table({"English", "Hawaiian", "Match"});
+    for (const ResultRow &row : rows)
+        table.addRow({row.english, row.hawaiian, kindLabel(row.kind)});
+    table.print(out);
 }
 
-void printTsv(std::ostream &out, std::string_view query, const std::vector<ResultRow> &rows)
+void printTsv(Output &out, std::string_view query, const std::vector<ResultRow> &rows)
 {
+    TsvWriter tsv(out);
     for (const ResultRow &row : rows)
-        out << query << '\t' << rowMark(row.kind) << '\t' << row.english << '\t' << row.hawaiian
-            << '\n';
+        tsv.record({query, rowMark(row.kind), row.english, row.hawaiian});
 }
 
 } // namespace quillora::cli

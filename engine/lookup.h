@@ -2,6 +2,8 @@
 
 #include "nametable.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,9 @@ struct ResultRow
     std::string english;
     std::string hawaiian;
     MatchKind kind = MatchKind::SoundAlike;
+    /// The table row it shows, whose other fields (provenance, note, modern spelling) the
+    /// table gives; none for the letter-by-letter row.
+    std::optional<std::size_t> tableRow;
 
     bool operator==(const ResultRow &) const = default;
 };
@@ -30,15 +35,23 @@ struct ResultRow
 /// letter-by-letter row, empty for every other row.
 std::string_view rowMark(MatchKind kind);
 
-/// Searches `table` for `typedName`, taken exactly as typed (spaces and case count):
-/// in table order, every row whose key equals the typed name's key (Exact when its English name
-/// equals the typed name ignoring case, else SoundAlike), then, for the other rows, every row
-/// whose English name is at most one edit from the typed name (NearSpelling); last, always, the
-/// typed name and its Translate() form (LetterByLetter). Each table row is listed at most once.
+/// Searches `table` for `typedName`, taken exactly as typed (spaces and case count) once put in
+/// NFC, the form of the table's English names: in table order, every row whose key equals the
+/// typed name's key (Exact when its English name equals the typed name ignoring case, else
+/// SoundAlike), and every other row whose English name is at most one edit from the typed name
+/// (NearSpelling); last, always, the typed name and its Translate() form (LetterByLetter). Each
+/// table row is listed at most once.
 ///
-/// The edit test passes over the rows whose length differs from the typed name's by more than
-/// one, since they cannot be one edit away, and decides the others in linear time; a 100,000
-/// character name is answered as fast as a short one.
+/// With the table's index, the time grows with the typed name's length and the number of rows
+/// found, not with the table: the key's rows come from a hash of keys, the near spellings from
+/// the one-deletion neighbourhood of the typed name, each candidate verified in linear time.
+/// Without one, it is lookupNameByScan().
 std::vector<ResultRow> lookupName(const NameTable &table, std::string_view typedName);
+
+/// The same rows, found by walking every row of the table: its key compared, and for the
+/// others, those whose length allows it, a linear one-edit test. For tables without an index
+/// (lists too large to index within their memory budget), and as the reference the indexed
+/// search is checked against.
+std::vector<ResultRow> lookupNameByScan(const NameTable &table, std::string_view typedName);
 
 } // namespace quillora

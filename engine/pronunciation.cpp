@@ -51,6 +51,15 @@ char32_t longVowel(char32_t vowel)
     }
 }
 
+// `word` with every letter upper-cased (ā → Ā): the stressed syllable of a guide.
+std::string upperCased(std::string_view word)
+{
+    std::string out;
+    for (const char32_t cp : utf8::decode(word))
+        utf8::append(out, text::toUpper(cp));
+    return out;
+}
+
 // Reads one code point as a letter; false for anything that is not one.
 bool readLetter(char32_t cp, Letter &out)
 {
@@ -58,7 +67,7 @@ bool readLetter(char32_t cp, Letter &out)
         out = {kOkina, false, false};
         return true;
     }
-    const char32_t lower = text::toLower(cp);
+    const char32_t lower = text::foldCase(cp);
     for (const char32_t vowel : kVowels) {
         if (lower == vowel || lower == longVowel(vowel)) {
             out = {vowel, true, lower != vowel};
@@ -314,8 +323,8 @@ std::optional<Pronunciation> pronounce(std::string_view form, std::string_view m
                 result.respelling += '-';
             }
             if (stress[i] == Stress::Primary) {
-                result.guide += text::toUpper(text);
-                result.respelling += text::toUpper(respelled);
+                result.guide += upperCased(text);
+                result.respelling += upperCased(respelled);
             } else {
                 if (stress[i] == Stress::Secondary)
                     result.guide += kSecondaryStressMark;

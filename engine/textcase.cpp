@@ -2,89 +2,62 @@
 
 #include "utf8.h"
 
+#include <utf8proc.h>
+
+#include <array>
+
 namespace quillora::text {
 
 namespace {
 
-// Latin Extended-A pairs a capital at the even code point with its small letter at the next,
-// except in the two runs U+0139..U+0148 and U+0179..U+017E, where the capital is odd. Code
-// points without a partner (ĸ U+0138, ŉ U+0149, ſ U+017F, İ U+0130, ı U+0131) are left alone.
-bool capitalIsOddInLatinExtendedA(char32_t cp)
+bool isCodePoint(char32_t cp)
 {
-    return (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
+    return cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
 }
 
-bool unpairedInLatinExtendedA(char32_t cp)
+char32_t asciiLower(char32_t cp)
 {
-    return cp == 0x130 || cp == 0x131 || cp == 0x138 || cp == 0x149 || cp == 0x17F;
+    return (cp >= U'A' && cp <= U'Z') ? cp + 0x20 : cp;
 }
+
+constexpr char32_t kCapitalDottedI = 0x130;
+constexpr char32_t kSharpS = 0xDF;
 
 } // namespace
 
-// Ÿ is the one capital of Latin-1's ÿ, and it lives in Latin Extended-A.
-constexpr char32_t kSmallYDiaeresis = 0xFF;
-constexpr char32_t kCapitalYDiaeresis = 0x178;
+char32_t foldCase(char32_t cp)
+{
+    if (cp < 0x80)
+        return asciiLower(cp);
+    if (!isCodePoint(cp))
+        return cp;
+    const auto value = static_cast<utf8proc_int32_t>(cp);
+    if (utf8proc_get_property(value)->casefold_seqindex == UINT16_MAX)
+        return cp; // no folding at all
+    // utf8proc holds the full folding (statuses C and F). Where it is one code point it is the
+    // simple one too. Where it expands (ß → ss, ẞ → ss, ᾈ → ἀι), the simple folding is the
+    // lower-case mapping (ẞ → ß, ᾈ → ᾀ), or nothing when there is none (ß); İ is the one letter
+    // whose lower-case mapping (i) is not its simple folding, which keeps it as it is.
+    std::array<utf8proc_int32_t, 4> folded{};
+    int boundClass = 0;
+    const utf8proc_ssize_t count = utf8proc_decompose_char(
+        value, folded.data(), folded.size(), UTF8PROC_CASEFOLD, &boundClass);
+    if (count == 1)
+        return static_cast<char32_t>(folded[0]);
+    if (cp == kCapitalDottedI)
+        return cp;
+    return static_cast<char32_t>(utf8proc_tolower(value));
+}
 
 char32_t toUpper(char32_t cp)
 {
     if (cp < 0x80)
         return (cp >= U'a' && cp <= U'z') ? cp - 0x20 : cp;
-    if (cp == kSmallYDiaeresis)
-        return kCapitalYDiaeresis;
-    if ((cp >= 0xE0 && cp <= 0xFE && cp != 0xF7))
-        return cp - 0x20;
-    if (cp >= 0x100 && cp <= 0x17F) {
-        if (unpairedInLatinExtendedA(cp))
-            return cp;
-        const bool isSmall = capitalIsOddInLatinExtendedA(cp) ? (cp % 2 == 0) : (cp % 2 == 1);
-        return isSmall ? cp - 1 : cp;
-    }
-    if (cp >= 0x3B1 && cp <= 0x3C9 && cp != 0x3C2)
-        return cp - 0x20;
-    if (cp == 0x3C2) // final sigma
-        return 0x3A3;
-    if (cp >= 0x430 && cp <= 0x44F)
-        return cp - 0x20;
-    if (cp >= 0x450 && cp <= 0x45F)
-        return cp - 0x50;
-    return cp;
-}
-
-char32_t toLower(char32_t cp)
-{
-    if (cp < 0x80)
-        return (cp >= U'A' && cp <= U'Z') ? cp + 0x20 : cp;
-    if (cp == kCapitalYDiaeresis)
-        return kSmallYDiaeresis;
-    if ((cp >= 0xC0 && cp <= 0xDE && cp != 0xD7))
-        return cp + 0x20;
-    if (cp >= 0x100 && cp <= 0x17F) {
-        if (unpairedInLatinExtendedA(cp))
-            return cp;
-        const bool isCapital = capitalIsOddInLatinExtendedA(cp) ? (cp % 2 == 1) : (cp % 2 == 0);
-        return isCapital ? cp + 1 : cp;
-    }
-    if (cp >= 0x391 && cp <= 0x3A9 && cp != 0x3A2)
-        return cp + 0x20;
-    if (cp == 0x3C2) // final sigma compares like σ
-        return 0x3C3;
-    if (cp >= 0x410 && cp <= 0x42F)
-        return cp + 0x20;
-    if (cp >= 0x400 && cp <= 0x40F)
-        return cp + 0x50;
-    return cp;
-}
-
-std::string toUpper(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    while (!text.empty()) {
-        const auto [cp, size] = utf8::decodeFirst(text);
-        utf8::append(out, toUpper(cp));
-        text.remove_prefix(size);
-    }
-    return out;
+    // utf8proc gives ẞ for ß, which the character database does not: ß has no simple
+    // upper-case mapping (its capital is SS).
+    if (!isCodePoint(cp) || cp == kSharpS)
+        return cp;
+    return static_cast<char32_t>(utf8proc_toupper(static_cast<utf8proc_int32_t>(cp)));
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
@@ -92,9 +65,18 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     if (a == b)
         return true;
     while (!a.empty() && !b.empty()) {
-        const auto [ca, sizeA] = utf8::decodeFirst(a);
-        const auto [cb, sizeB] = utf8::decodeFirst(b);
-        if (ca != cb && toLower(ca) != toLower(cb))
+        const auto ca = static_cast<unsigned char>(a[0]);
+        const auto cb = static_cast<unsigned char>(b[0]);
+        if (ca < 0x80 && cb < 0x80) { // plain ASCII, nearly every character of a name
+            if (asciiLower(ca) != asciiLower(cb))
+                return false;
+            a.remove_prefix(1);
+            b.remove_prefix(1);
+            continue;
+        }
+        const auto [codeA, sizeA] = utf8::decodeFirst(a);
+        const auto [codeB, sizeB] = utf8::decodeFirst(b);
+        if (codeA != codeB && foldCase(codeA) != foldCase(codeB))
             return false;
         a.remove_prefix(sizeA);
         b.remove_prefix(sizeB);
@@ -104,26 +86,36 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
 
 bool isWhiteSpace(char32_t cp)
 {
-    switch (cp) {
-    case U' ': case U'\t': case U'\n': case U'\v': case U'\f': case U'\r':
-    case 0x85: case 0xA0: case 0x1680: case 0x2028: case 0x2029: case 0x202F: case 0x205F:
-    case 0x3000:
+    if (cp < 0x80)
+        return cp == U' ' || (cp >= U'\t' && cp <= U'\r');
+    if (cp == 0x85)
+        return true;
+    if (!isCodePoint(cp))
+        return false;
+    switch (utf8proc_category(static_cast<utf8proc_int32_t>(cp))) {
+    case UTF8PROC_CATEGORY_ZS:
+    case UTF8PROC_CATEGORY_ZL:
+    case UTF8PROC_CATEGORY_ZP:
         return true;
     default:
-        return cp >= 0x2000 && cp <= 0x200A;
+        return false;
     }
 }
 
 std::string_view trimmed(std::string_view text)
 {
-    while (!text.empty()) {
+    const auto isAsciiNonSpace = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x80U && !isWhiteSpace(byte);
+    };
+    while (!text.empty() && !isAsciiNonSpace(text.front())) {
         const auto [cp, size] = utf8::decodeFirst(text);
         if (!isWhiteSpace(cp))
             break;
         text.remove_prefix(size);
     }
     // Walk back to the start of the last code point: at most three continuation bytes.
-    while (!text.empty()) {
+    while (!text.empty() && !isAsciiNonSpace(text.back())) {
         std::size_t start = text.size() - 1;
         for (int i = 0; i < 3 && start > 0
                         && (static_cast<unsigned char>(text[start]) & 0xC0U) == 0x80U; ++i)

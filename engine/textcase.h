@@ -1,28 +1,27 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
+/// Letter case and white space of Unicode text, from the Unicode character database as
+/// libutf8proc ships it. Every function accepts any code point, including the U+DC80..U+DCFF
+/// stand-ins that utf8::decode() makes of invalid bytes, which have no case and are no space.
 namespace quillora::text {
 
-/// Upper case of a code point for the scripts that first names are written in here: ASCII,
-/// Latin-1, Latin Extended-A, Greek and Cyrillic. Any other code point is returned unchanged
-/// (so is ß, whose capital is two letters).
+/// The simple case folding of a code point (CaseFolding.txt, statuses C and S): one code point
+/// for one, so that two texts equal ignoring case have the same length. K (the Kelvin sign)
+/// folds to k, Ａ to ａ, Σ and ς to σ, ẞ to ß; ß and İ have no one-letter folding and stay.
+char32_t foldCase(char32_t codePoint);
+
+/// The simple upper-case mapping of a code point: é → É, ÿ → Ÿ; ß stays ß.
 char32_t toUpper(char32_t codePoint);
 
-/// Lower case, the inverse of toUpper() on the same blocks.
-char32_t toLower(char32_t codePoint);
-
-/// The text with every code point upper-cased by toUpper(); invalid bytes stay as they are.
-std::string toUpper(std::string_view text);
-
-/// True when both texts hold the same code points once each is lower-cased by toLower():
-/// "JOSÉ" equals "José", "Anna" equals "ANNA". Never fails on invalid UTF-8.
+/// True when both texts hold the same code points once each is case-folded by foldCase():
+/// "JOSÉ" equals "José", "ＫＡＴＨＹ" equals "ｋａｔｈｙ". Texts are compared as they are, so
+/// callers compare normalised text (see normalize.h). Never fails on invalid UTF-8.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
-/// White space for trimming: the ASCII blanks (space, tab, line feed, vertical tab, form feed,
-/// carriage return) and the Unicode spaces (U+0085, U+00A0, U+1680, U+2000..U+200A, U+2028,
-/// U+2029, U+202F, U+205F, U+3000).
+/// White space for trimming: the ASCII blanks (tab, line feed, vertical tab, form feed, carriage
+/// return, space), NEXT LINE (U+0085) and the Unicode separators (categories Zs, Zl, Zp).
 bool isWhiteSpace(char32_t codePoint);
 
 /// `text` without the white space at its start and end.

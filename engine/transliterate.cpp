@@ -3,45 +3,56 @@
 #include "textcase.h"
 #include "utf8.h"
 
+#include <array>
+#include <string_view>
+
 namespace quillora {
 
 namespace {
 
-// The Hawaiian letter for an English one, in lower case; 0 for a character that passes through.
-char hawaiianLetter(char32_t cp)
-{
-    switch (text::toLower(cp)) {
-    case U'b': case U'f': case U'p':
-        return 'p';
-    case U'c': case U'd': case U'g': case U'j': case U'k': case U'q': case U's': case U't':
-    case U'x': case U'z':
-        return 'k';
-    case U'h':
-        return 'h';
-    case U'n':
-        return 'n';
-    case U'l': case U'r':
-        return 'l';
-    case U'v': case U'w':
-        return 'w';
-    case U'y':
-        return 'i';
-    default:
-        return 0;
-    }
-}
+// The mapped form of each ASCII character: the Hawaiian letter of a letter A-Z, capital when
+// it is (the case test looks at the character itself), or the character as it is. Letters
+// outside A-Z are never mapped, not even those that fold to one (the long s ſ stays ſ).
+constexpr std::array<char, 128> kAsciiMapped = [] {
+    std::array<char, 128> mapped{};
+    for (std::size_t c = 0; c < mapped.size(); ++c)
+        mapped[c] = static_cast<char>(c);
+    const auto map = [&](std::string_view english, char hawaiian) {
+        for (const char c : english) {
+            mapped[static_cast<std::size_t>(c)] = hawaiian;
+            const auto capital = static_cast<std::size_t>(c - 'a' + 'A');
+            mapped[capital] = static_cast<char>(hawaiian - 'a' + 'A');
+        }
+    };
+    map("bfp", 'p');
+    map("cdgjkqstxz", 'k');
+    map("h", 'h');
+    map("n", 'n');
+    map("lr", 'l');
+    map("vw", 'w');
+    map("y", 'i');
+    return mapped;
+}();
 
-// Pass 1: a character equal to the one kept before it, ignoring case, is dropped, so a run of
-// one letter in any mix of cases keeps its first character (Aaron → Aron, three spaces → one).
-std::u32string withoutDoubledLetters(std::u32string_view name)
+// ASCII characters compared ignoring case.
+constexpr std::array<char32_t, 128> kAsciiFolded = [] {
+    std::array<char32_t, 128> folded{};
+    for (char32_t c = 0; c < folded.size(); ++c)
+        folded[c] = (c >= U'A' && c <= U'Z') ? c + 0x20 : c;
+    return folded;
+}();
+
+// IsConsonant() of a character that starts with this byte: p k h n l w m, either case.
+constexpr std::array<bool, 256> kConsonantBytes = [] {
+    std::array<bool, 256> consonants{};
+    for (const char c : std::string_view("pkhnlwmPKHNLWM"))
+        consonants[static_cast<unsigned char>(c)] = true;
+    return consonants;
+}();
+
+bool isHawaiianConsonantByte(char c)
 {
-    std::u32string kept;
-    kept.reserve(name.size());
-    for (const char32_t cp : name) {
-        if (kept.empty() || text::toLower(kept.back()) != text::toLower(cp))
-            kept.push_back(cp);
-    }
-    return kept;
+    return kConsonantBytes[static_cast<unsigned char>(c)];
 }
 
 } // namespace
@@ -53,46 +64,55 @@ bool IsUppercase(std::string_view text)
 
 bool IsConsonant(std::string_view text)
 {
-    if (text.empty())
-        return false;
-    switch (text[0]) {
-    case 'p': case 'k': case 'h': case 'n': case 'l': case 'w': case 'm':
-    case 'P': case 'K': case 'H': case 'N': case 'L': case 'W': case 'M':
-        return true;
-    default:
-        return false;
-    }
+    return !text.empty() && isHawaiianConsonantByte(text[0]);
 }
 
 std::string Translate(std::string_view name)
 {
-    const std::u32string working = withoutDoubledLetters(utf8::decode(name));
-
-    std::string result;
-    result.reserve(working.size() * 2);
-    std::string previous; // the mapped form of the character before, never the input letter
-    std::string mapped;
-    for (std::size_t i = 0; i < working.size(); ++i) {
-        const char32_t cp = working[i];
-        mapped.clear();
-        if (const char letter = hawaiianLetter(cp)) {
-            // The case test looks at the character's first byte: only A-Z make capitals.
-            std::string typed;
-            utf8::append(typed, cp);
-            mapped.push_back(IsUppercase(typed) ? static_cast<char>(letter - 'a' + 'A') : letter);
-        } else {
-            utf8::append(mapped, cp); // copied exactly as typed
-        }
-
+    // Both passes in one walk over the name. Pass 1 drops a character equal to the one kept
+    // before it, ignoring case, so a run of one letter keeps its first character (Aaron → Aron,
+    // three spaces → one); pass 2 maps each kept character and puts in the vowels. The result
+    // is written in place: at most two bytes per byte of the name, and one more.
+    std::string result(name.size() * 2 + 1, '\0');
+    char *out = result.data();
+    constexpr char32_t kNothingKept = 0xFFFFFFFF; // equals no folded character
+    char32_t lastKeptFolded = kNothingKept;
+    bool previousIsConsonant = false; // of the mapped form before, never of the input letter
+    const auto emit = [&](char first, bool isSpace, const char *bytes, std::size_t size) {
+        const bool isConsonant = isHawaiianConsonantByte(first);
         // The vowel goes between two consonants, and before a space that ends a word on a
         // consonant. A hyphen or an apostrophe is no space: Jean-Paul gives Kean-Paula.
-        if (IsConsonant(previous) && (IsConsonant(mapped) || mapped == " "))
-            result.push_back('a');
-        result += mapped;
-        if (i + 1 == working.size() && IsConsonant(mapped))
-            result.push_back('a');
-        previous.swap(mapped);
+        if (previousIsConsonant && (isConsonant || isSpace))
+            *out++ = 'a';
+        *out++ = first;
+        for (std::size_t i = 1; i < size; ++i)
+            *out++ = bytes[i];
+        previousIsConsonant = isConsonant;
+    };
+    std::size_t pos = 0;
+    while (pos < name.size()) {
+        const auto byte = static_cast<unsigned char>(name[pos]);
+        if (byte < 0x80U) { // plain ASCII, nearly every character of a name
+            ++pos;
+            const char32_t folded = kAsciiFolded[byte];
+            if (folded == lastKeptFolded)
+                continue;
+            lastKeptFolded = folded;
+            emit(kAsciiMapped[byte], byte == ' ', nullptr, 1);
+            continue;
+        }
+        const utf8::Decoded decoded = utf8::decodeFirst(name.substr(pos));
+        const char *typed = name.data() + pos;
+        pos += decoded.size;
+        const char32_t folded = text::foldCase(decoded.codePoint);
+        if (folded == lastKeptFolded)
+            continue;
+        lastKeptFolded = folded;
+        emit(typed[0], false, typed, decoded.size); // no letter outside A-Z is mapped
     }
+    if (previousIsConsonant) // the last character is a consonant
+        *out++ = 'a';
+    result.resize(static_cast<std::size_t>(out - result.data()));
     return result;
 }
 

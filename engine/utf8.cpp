@@ -1,5 +1,8 @@
 #include "utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace quillora::utf8 {
 
 namespace {
@@ -72,13 +75,19 @@ std::u32string decode(std::string_view text)
     return out;
 }
 
-bool isAscii(std::string_view text)
+std::size_t asciiPrefixLength(std::string_view text)
 {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80U)
-            return false;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t i = 0;
+    for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if ((word & kHighBits) != 0)
+            break;
     }
-    return true;
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80U)
+        ++i;
+    return i;
 }
 
 std::size_t length(std::string_view text)
@@ -125,6 +134,34 @@ std::string encode(std::u32string_view codePoints)
     out.reserve(codePoints.size());
     for (const char32_t cp : codePoints)
         append(out, cp);
+    return out;
+}
+
+std::string fromUtf16(std::string_view bytes, bool bigEndian)
+{
+    constexpr char32_t kReplacement = 0xFFFD;
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    const auto unitAt = [&](std::size_t i) -> char32_t {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? (char32_t{first} << 8U) | second : (char32_t{second} << 8U) | first;
+    };
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t unit = unitAt(i);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unitAt(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                append(out, 0x10000 + ((unit - 0xD800) << 10U) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        append(out, (unit >= 0xD800 && unit <= 0xDFFF) ? kReplacement : unit);
+    }
+    if (i < bytes.size())
+        append(out, kReplacement);
     return out;
 }
 

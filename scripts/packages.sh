@@ -3,6 +3,7 @@
 
 QUILLORA_PACKAGES=(
     g++ cmake ninja-build pkg-config              # compiler and build
+    libutf8proc-dev                               # Unicode case folding and normalisation
     qt6-base-dev libgl-dev                        # Qt 6 Widgets (Qt's CMake files want libGL)
     qt6-wayland qt6-gtk-platformtheme             # the usual desktop platforms at run time
     libespeak-ng-dev espeak-ng-data               # speech: espeak-ng and its voices (Hawaiian: haw)

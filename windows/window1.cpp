@@ -1,7 +1,7 @@
 #include "windows/window1.h"
 
+#include "engine/bundled.h"
 #include "engine/lookup.h"
-#include "engine/names.h"
 #include "windows/cellgraphics.h"
 #include "windows/listbox.h"
 #include "windows/menubar1.h"
@@ -39,7 +39,7 @@ QString fromUtf8(const std::string &text)
 } // namespace
 
 Window1::Window1(NameListSource nameList)
-    : m_nameList(nameList ? std::move(nameList) : [] { return names::names(); })
+    : m_nameList(std::move(nameList))
 {
     setObjectName(QStringLiteral("Window1"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -141,7 +141,8 @@ bool Window1::eventFilter(QObject *watched, QEvent *event)
 
 void Window1::ParseNameList()
 {
-    m_records = parseNameList(m_nameList());
+    // The bundled list's table is built with the program; only another list is parsed here.
+    m_records = m_nameList ? parseNameList(m_nameList()) : bundledNameTable();
 }
 
 void Window1::pFind_Action()

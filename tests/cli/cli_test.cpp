@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -51,9 +52,16 @@ protected:
     ToolRun run(const std::string &arguments, const std::string &input = {})
     {
         const fs::path in = write("stdin", input);
+        return shell(tool() + " " + arguments + " <" + quoted(in.string()));
+    }
+
+    static std::string tool() { return quoted(QUILLORA_LOOKUP_BINARY); }
+
+    // Runs a shell command line; its standard output and error are collected.
+    ToolRun shell(const std::string &commandLine)
+    {
         const fs::path err = m_dir / "stderr";
-        const std::string command = quoted(QUILLORA_LOOKUP_BINARY) + " " + arguments + " <"
-                                    + quoted(in.string()) + " 2>" + quoted(err.string());
+        const std::string command = "{ " + commandLine + "; } 2>" + quoted(err.string());
         ToolRun result;
         FILE *pipe = ::popen(command.c_str(), "r");
         if (!pipe)
@@ -135,6 +143,12 @@ TEST_F(LookupTool, ReadsNamesFromStandardInputExactlyAsWritten)
     EXPECT_EQ(r.out, "Kathy \t\tKathy\tKakai\nKathy \t-\tKathy \tKakahi \n");
     r = run("--distance -", "Jon\tJohn\r\n\t\nab\tba\n");
     EXPECT_EQ(r.out, "1\n0\n2\n");
+    // An empty line is two empty names, as it is one empty name to the other modes.
+    r = run("--distance -", "Jon\tJohn\n\nab\tba\n\n");
+    EXPECT_EQ(r.out, "1\n0\n2\n0\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    r = run("--key -", "Robert\n\n");
+    EXPECT_EQ(r.out, "R163\n000\n");
     EXPECT_EQ(r.status, 0);
 }
 
@@ -148,10 +162,17 @@ TEST_F(LookupTool, ReportsErrorsWithTheirStatus)
     };
     const Case cases[] = {
         {"--names " + quoted((m_dir / "missing.txt").string()) + " Kathy", 1, "cannot read"},
-        {"--names " + quoted(m_dir.string()) + " Kathy", 1, "cannot read"},
+        {"--names " + quoted(m_dir.string()) + " Kathy", 1, "is a directory, not a name list"},
         {"", 2, "Usage:"},
         {"--frobnicate Kathy", 2, "unknown option --frobnicate"},
         {"--names", 2, "--names needs a FILE"},
+        {"--names= Kathy", 2, "--names needs a FILE"},
+        {"--names '' Kathy", 2, "--names needs a FILE"},
+        {"--names=a --names b Kathy", 2, "--names given more than once"},
+        {"--names /dev/zero Kathy", 1, "/dev/zero: is a device, not a name list"},
+        {"--names " + quoted(write("nul.txt", std::string("Kathy\tKakai\n\0\0", 14)).string())
+             + " Kathy",
+         1, "holds NUL bytes"},
         {"--distance a", 2, "two names"},
         {"--key --translate a", 2, "choose one"},
     };
@@ -216,6 +237,87 @@ TEST_F(LookupTool, SearchesTheBundledListByDefault)
     const ToolRun r = run("--tsv Kathy");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Kathy\t-\tKathy\tKakahi\n"), std::string::npos) << r.out;
+}
+
+TEST_F(LookupTool, EscapesTabsLineEndsAndBackslashesInEveryField)
+{
+    // A tab in a query or a list's field would otherwise make a row of five fields, a line feed
+    // two rows: every TSV line has exactly four fields.
+    const std::string list = quoted(write("odd.txt", "Ka\\thy\tKa\\ki\nKa\\t\tKa\rKathy\tKakai").string());
+    const ToolRun r = run("--tsv --names " + list + " -", "Ka\tthy\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Ka\\tthy\t\tKa\\\\thy\tKa\\\\ki\n"
+                     "Ka\\tthy\t\tKa\\\\t\tKa\n"
+                     "Ka\\tthy\t\tKathy\tKakai\n"
+                     "Ka\\tthy\t-\tKa\\tthy\tKa\\tkahi\n");
+    // Every line-oriented output escapes alike; the table keeps each row on one line.
+    EXPECT_EQ(run("--translate 'Bob\\' \"$(printf 'Jo\\nn')\"").out, "Pop\\\\\nKo\\nna\n");
+    const ToolRun table = run("--names " + list + " \"$(printf 'Ka\\tthy')\"");
+    EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 5);
+    const ToolRun help = run("--help");
+    EXPECT_NE(help.out.find("a tab \\t, a line feed \\n"), std::string::npos);
+}
+
+TEST_F(LookupTool, StopsAtTheFirstFailedWrite)
+{
+    // Endless input to a full disk: the first full buffer fails and ends the run.
+    ToolRun r = shell("timeout 60 sh -c 'yes Kathy | " + tool() + " --key - >/dev/full'");
+    EXPECT_EQ(r.status, 1) << "124 means it ran until the time-out";
+    EXPECT_NE(r.err.find("cannot write standard output: No space left on device"),
+              std::string::npos)
+        << r.err;
+    // The same for a search, and with SIGPIPE ignored, for a reader that went away.
+    r = shell("timeout 60 sh -c 'yes Kathy | " + tool() + " --tsv - >/dev/full'");
+    EXPECT_EQ(r.status, 1);
+    r = shell("timeout 60 sh -c 'trap \"\" PIPE; yes Kathy | " + tool() + " --tsv --names "
+              + kathyList() + " - | head -1'");
+    EXPECT_EQ(r.out, "Kathy\t+\tKathy\tKakai\n");
+    EXPECT_NE(r.err.find("cannot write standard output: Broken pipe"), std::string::npos) << r.err;
+}
+
+TEST_F(LookupTool, ReadsUtf16ListsAndFoldsUnicode)
+{
+    // A list saved as UTF-16 with its byte-order mark, little- and big-endian.
+    std::string little = "\xFF\xFE";
+    std::string big = "\xFE\xFF";
+    for (const char c : std::string("Kathy\tKakai\r\nJos\xE9\tIokepa")) { // Latin-1 é
+        little += c;
+        little += '\0';
+        big += '\0';
+        big += c;
+    }
+    for (const std::string &list : {little, big}) {
+        const ToolRun r = run("--tsv --names " + quoted(write("utf16.txt", list).string()) + " Kathy José");
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "Kathy\t+\tKathy\tKakai\nKathy\t-\tKathy\tKakahi\n"
+                         "José\t+\tJosé\tIokepa\nJosé\t-\tJosé\tKoké\n");
+    }
+    // A decomposed José (e + U+0301) is the José of the list; the Kelvin sign and full-width
+    // capitals fold.
+    const std::string list = quoted(write("names.txt", "José\tIokepa\nKathy\tKakai\n"
+                                                       "ｋａｔｈｙ\tKakai").string());
+    const ToolRun r = run("--tsv --names " + list + " 'Jose\xCC\x81' '\xE2\x84\xAA" "athy' 'ＫＡＴＨＹ'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Jose\xCC\x81\t+\tJosé\tIokepa\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\xE2\x84\xAA" "athy\t+\tKathy\tKakai\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("ＫＡＴＨＹ\t+\tｋａｔｈｙ\tKakai\n"), std::string::npos) << r.out;
+}
+
+TEST_F(LookupTool, RefusesAListWithoutLineStructure)
+{
+    const ToolRun r = run("--names " + quoted(write("line.txt", std::string(65 << 20, 'x')).string())
+                          + " Kathy");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("has a line longer than 64 MiB"), std::string::npos) << r.err;
+}
+
+TEST_F(LookupTool, CapsTheTablePaddingForHugeNames)
+{
+    const std::string huge(100'000, 'b');
+    const ToolRun r = run("--names " + kathyList() + " " + huge);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), "English  Hawaiian  Match\n");
+    EXPECT_NE(r.out.find(huge + "  pa        letter-by-letter\n"), std::string::npos);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "engine/stringutils.h"
 #include "engine/utf8.h"
+#include "tests/reference/edit_distance.h"
 
 #include <gtest/gtest.h>
 
@@ -12,21 +13,6 @@ using quillora::StringUtils::isWithinOneEdit;
 using quillora::StringUtils::isWithinOneEditAscii;
 
 namespace {
-
-// The textbook full-matrix Levenshtein distance, the reference for both fast paths.
-int referenceDistance(const std::u32string &a, const std::u32string &b)
-{
-    std::vector<std::vector<int>> d(a.size() + 1, std::vector<int>(b.size() + 1));
-    for (std::size_t i = 0; i <= a.size(); ++i)
-        d[i][0] = static_cast<int>(i);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        d[0][j] = static_cast<int>(j);
-    for (std::size_t i = 1; i <= a.size(); ++i)
-        for (std::size_t j = 1; j <= b.size(); ++j)
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1,
-                                d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
-    return d[a.size()][b.size()];
-}
 
 // Every string of up to `maxLength` characters over `alphabet`.
 std::vector<std::u32string> allStrings(const std::u32string &alphabet, std::size_t maxLength)
@@ -76,7 +62,7 @@ TEST(EditDistance, MatchesTheReferenceOnEveryShortString)
     const auto strings = allStrings(U"abé", 4);
     for (const auto &a : strings) {
         for (const auto &b : strings) {
-            const int expected = referenceDistance(a, b);
+            const int expected = quillora::reference::editDistance(a, b);
             ASSERT_EQ(EditDistance(quillora::utf8::encode(a), quillora::utf8::encode(b)), expected)
                 << quillora::utf8::encode(a) << " / " << quillora::utf8::encode(b);
             ASSERT_EQ(isWithinOneEdit(a, b), expected <= 1)

@@ -1,3 +1,4 @@
+#include "engine/normalize.h"
 #include "engine/textcase.h"
 #include "engine/utf8.h"
 
@@ -27,30 +28,62 @@ TEST(Utf8, DecodesEveryByteStringAndEncodesItBack)
     EXPECT_EQ(utf8::decode("\xED\xA0\x80").size(), 3U);
 }
 
-TEST(TextCase, EqualityIgnoresCaseAlsoOfAccentedLetters)
+TEST(TextCase, EqualityIgnoresCaseByUnicodeSimpleFolding)
 {
-    EXPECT_TRUE(text::equalsIgnoringCase("JOSÉ", "José"));
-    EXPECT_TRUE(text::equalsIgnoringCase("ŁUKASZ", "łukasz"));
-    EXPECT_TRUE(text::equalsIgnoringCase("ΖΩΗ", "ζωη"));
-    EXPECT_TRUE(text::equalsIgnoringCase("ИВАН", "иван"));
-    EXPECT_TRUE(text::equalsIgnoringCase("", ""));
-    EXPECT_TRUE(text::equalsIgnoringCase("\xFF", "\xFF"));
-    EXPECT_FALSE(text::equalsIgnoringCase("José", "Jose"));
-    EXPECT_FALSE(text::equalsIgnoringCase("Kathy", "Kathy "));
-    EXPECT_FALSE(text::equalsIgnoringCase("Ann", "Anna"));
-    EXPECT_FALSE(text::equalsIgnoringCase("\xC3", "\xC3\xA9"));
+    struct Case
+    {
+        const char *a;
+        const char *b;
+        bool equal;
+    };
+    const Case cases[] = {
+        {"JOSÉ", "José", true},      {"ŁUKASZ", "łukasz", true},  {"ΖΩΗ", "ζωη", true},
+        {"ИВАН", "иван", true},      {"", "", true},              {"\xFF", "\xFF", true},
+        {"ZOŸ", "zoÿ", true},        {"\xE2\x84\xAA", "k", true}, // the Kelvin sign
+        {"ＫＡＴＨＹ", "ｋａｔｈｙ", true}, {"ΣΟΦΙΑΣ", "σοφιας", true}, // final sigma
+        {"ẞ", "ß", true},            {"ԱՆՆԱ", "աննա", true},      {"Ꭰ", "ꭰ", true}, // Cherokee
+        {"José", "Jose", false},     {"Kathy", "Kathy ", false},  {"Ann", "Anna", false},
+        {"\xC3", "\xC3\xA9", false}, {"Ÿ", "ź", false},          {"ß", "ss", false},
+        {"İ", "i", false},           {"ı", "I", false},           {"ＫＡＴＨＹ", "kathy", false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(text::equalsIgnoringCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
 }
 
-TEST(TextCase, UpperCasesTheScriptsOfFirstNames)
+TEST(TextCase, UpperCasesAndFoldsSingleCodePoints)
 {
-    EXPECT_EQ(text::toUpper("élodie"), "ÉLODIE");
-    EXPECT_EQ(text::toUpper("ßo"), "ßO"); // ß has no one-letter capital
-    EXPECT_EQ(text::toUpper("\xFF" "a"), "\xFF" "A");
+    EXPECT_EQ(text::toUpper(U'é'), U'É');
     EXPECT_EQ(text::toUpper(U'ÿ'), U'Ÿ');
-    EXPECT_EQ(text::toLower(U'Ÿ'), U'ÿ');
-    EXPECT_TRUE(text::equalsIgnoringCase("ZOŸ", "zoÿ"));
-    EXPECT_FALSE(text::equalsIgnoringCase("Ÿ", "ź")); // Ÿ stands apart from the Ź..ž pairs
+    EXPECT_EQ(text::toUpper(U'ß'), U'ß'); // its capital is two letters
     EXPECT_EQ(text::toUpper(U'÷'), U'÷');
+    EXPECT_EQ(text::foldCase(U'Σ'), U'σ');
+    EXPECT_EQ(text::foldCase(U'ſ'), U's');
+    EXPECT_EQ(text::foldCase(0xDCFF), char32_t{0xDCFF}); // an invalid byte has no case
+    EXPECT_EQ(text::toUpper(0x110000), char32_t{0x110000});
+}
+
+TEST(Normalize, PutsTextInNfcAndLeavesInvalidBytesInPlace)
+{
+    struct Case
+    {
+        const char *text;
+        const char *nfc;
+    };
+    const Case cases[] = {
+        {"Kathy", "Kathy"},
+        {"Jose\xCC\x81", "José"},                 // e + combining acute
+        {"A\xCC\x8A" "ngstr\xC3\xB6m", "Ångström"},
+        {"\xE2\x84\xAB", "Å"},                     // the Angstrom sign
+        {"o\xCC\x84\xCC\xA3", "\xE1\xBB\x8D\xCC\x84"}, // marks reordered: ọ̄
+        {"e\xFF\xCC\x81", "e\xFF\xCC\x81"},        // a stray byte keeps the mark apart
+        {"\xCC\x81" "a", "\xCC\x81" "a"},          // a mark with nothing before it
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(text::toNfc(c.text), c.nfc) << c.text;
+        EXPECT_EQ(text::toNfc(c.nfc), c.nfc) << c.nfc;
+    }
+    EXPECT_FALSE(text::mayChangeUnderNfc("Zoë Łukasz \xFF"));
+    EXPECT_TRUE(text::mayChangeUnderNfc("Jose\xCC\x81"));
 }
 
 TEST(TextCase, TrimsAsciiAndUnicodeWhiteSpace)
@@ -60,6 +93,8 @@ TEST(TextCase, TrimsAsciiAndUnicodeWhiteSpace)
     EXPECT_EQ(text::trimmed(" \t "), "");
     EXPECT_EQ(text::trimmed("José"), "José");
     EXPECT_EQ(text::trimmed("\x80\xA0"), "\x80\xA0"); // stray bytes are not spaces
+    EXPECT_EQ(text::trimmed("\xE2\x80\xA8Kathy\xC2\x85"), "Kathy"); // line separator, NEL
+    EXPECT_EQ(text::trimmed("\xE2\x80\x8BKathy"), "\xE2\x80\x8BKathy"); // zero width: no space
 }
 
 } // namespace
