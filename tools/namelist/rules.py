@@ -406,23 +406,20 @@ def units_from_spelling(word: str) -> list[Unit]:
 # screened or is another name's established form:
 #   split     two like consonants are both kept, the next vowel between them
 #             (Stella: Kekela, Axel: Akakela) instead of being written once
-#   diphthong /eɪ/ and /oʊ/ are written ei and ou instead of e and o
 #   keep_r    an r after a vowel is kept as l, as Bible forms keep it (Harper:
 #             Halapa)
 #   keep_er   an r-coloured vowel keeps its r as l (Connor: Konola)
-SECOND_CHOICES = (("split",), ("diphthong",), ("keep_r",), ("keep_er",),
+# Writing /eɪ/ as ei or /oʊ/ as ou is not among them: it is not how Hawaiian
+# writes those sounds, and it only respells the word it avoids (Kela as Keila,
+# Kena as Keina, Seth's Keka as Keika), so it is a patched vowel, not a real
+# alternative.
+SECOND_CHOICES = (("split",), ("keep_r",), ("keep_er",),
                   ("keep_r", "keep_er"), ("split", "keep_r"))
 
 
 def finish(units: list[Unit], options: tuple[str, ...] = ()) -> str:
     """Turn units into a Hawaiian word: drop, merge, break clusters, end in a vowel."""
     u = [Unit(x.kind, x.h, x.src, x.letters, set(x.meta)) for x in units]
-    if "diphthong" in options:
-        for x in u:
-            if x.src == "EY" and x.h == "e":
-                x.h = "ei"
-            elif x.src == "OW" and x.h == "o":
-                x.h = "ou"
     if "keep_r" in options or "keep_er" in options:
         res = []
         for x in u:
