@@ -34,9 +34,9 @@ from dataclasses import dataclass
 from pathlib import Path
 
 import rules
-from sources import (ESPEAK_VOICES, Espeak, capitalise, ipa_to_arpa, load_cmudict,
-                     load_espeak_cache, load_ssa, ranked, read_table, run_espeak,
-                     write_espeak_cache)
+from sources import (ESPEAK_VOICES, Espeak, capitalise, ipa_to_arpa, ipa_to_arpa_stressed,
+                     load_cmudict, load_espeak_cache, load_ssa, ranked, read_table,
+                     run_espeak, write_espeak_cache)
 
 HERE = Path(__file__).resolve().parent
 
@@ -204,8 +204,15 @@ def english_readings(name: str, cmu: list[list[str]], espeak: Espeak | None,
         else:
             stats["pronunciation_not_used"] += 1
     if espeak:
-        phones = ipa_to_arpa(espeak.ipa)
-        if phones and rules.align_with_cost(low, phones)[1] <= limit:
+        stressed = ipa_to_arpa_stressed(espeak.ipa)
+        phones = [ph for ph, _ in stressed]
+        # a reading guessed from the spelling must fit it (espeak-ng's own
+        # dictionary is trusted)
+        misfit = None if espeak.listed or not phones else \
+            rules.reading_misfit(low, phones, [st for _, st in stressed])
+        if misfit:
+            stats[f"espeak reading not used: {misfit}"] += 1
+        elif phones and rules.align_with_cost(low, phones)[1] <= limit:
             e = Reading("rule:espeak", espeak.ipa, rules.pron_form(low, phones))
             if readings and readings[0].form != e.form:
                 agree = next((r for r in readings[1:] if r.form == e.form), None)

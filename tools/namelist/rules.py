@@ -217,6 +217,65 @@ def align_with_cost(word: str, phones: list[str]) -> tuple[list[tuple[str, list[
     return pieces, best[n][m]
 
 
+# --------------------------------------------------------------------------
+# Readings that do not fit the spelling
+# --------------------------------------------------------------------------
+# espeak-ng reads a name it does not know by its English spelling rules, and
+# some of its guesses are not how any English speaker says the name.  These
+# are the kinds of guess whose form would mislead: such a reading is not used.
+_FINAL_EE_LETTERS = {"i", "ie", "ye", "y", "ee", "ey", "ae", "ea"}
+
+
+def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | None:
+    """Why a machine reading of `word` does not fit its spelling, or None.
+
+    `stressed` tells for each phoneme whether its syllable has the primary
+    stress.  The kinds of misfit:
+      * a vowel letter between consonants left silent, so that a syllable of
+        the spelling is lost (Tameka read "taymka", Salena "saylna");
+      * a final i, ie, y or ee read as "eye" after an earlier vowel (Kaci,
+        Emerie, Marye: the names end in an ee sound);
+      * j read as y (Jaelynn read "yaylin");
+      * ae read as ee (Brae, Janae: ae says ay);
+      * an unstressed i before a consonant read as "eye" ahead of the stress
+        (Lizette read "lye-zet", Ivette);
+      * y read as "eye" before u (Ryu: the y is a glide);
+      * a final a or ah swallowed by the vowel before it (Neveah read
+        "neve")."""
+    pieces = align(word, phones)
+    stress_of: list[bool] = []
+    k = 0
+    for _letters, phs in pieces:
+        stress_of.append(any(stressed[k:k + len(phs)]))
+        k += len(phs)
+    primary = next((i for i, (l, phs) in enumerate(pieces)
+                    if stress_of[i] and any(p in VOWELS_ARPA for p in phs)), None)
+    vowel_pieces = [i for i, (l, phs) in enumerate(pieces) if any(p in VOWELS_ARPA for p in phs)]
+    for i, (letters, phs) in enumerate(pieces):
+        before = "".join(l for l, _ in pieces[:i])
+        after = "".join(l for l, _ in pieces[i + 1:])
+        if not phs and letters and all(c in "aeiouy" for c in letters) and before and after \
+                and before[-1] not in "aeiouy" and after[0] not in "aeiouy" \
+                and re.search(r"[aeiouy]", after) and re.search(r"[aeiouy]", before):
+            return "a syllable of the spelling is silent"
+        if phs == ["AY"] and not after and letters in _FINAL_EE_LETTERS \
+                and vowel_pieces and vowel_pieces[0] != i:
+            return "a final ee sound read as eye"
+        if "j" in letters and phs == ["Y"]:
+            return "j read as y"
+        if letters == "ae" and phs == ["IY"]:
+            return "ae read as ee"
+        if phs == ["AY"] and letters == "i" and after[:1] not in "aeiouy" \
+                and primary is not None and i < primary:
+            return "an unstressed i read as eye"
+        if phs == ["AY"] and letters == "y" and after.startswith("u"):
+            return "y before u read as eye"
+        if not after and re.fullmatch(r"[aeiouy]+ah?", letters) and len(letters.rstrip("h")) > 1 \
+                and phs and phs[-1] not in ("AH", "AA", "AE", "AO", "ER"):
+            return "the final a is not read"
+    return None
+
+
 SOUND_VOWELS = {"AA": "a", "AE": "a", "AH": "a", "AO": "o", "EH": "e", "IH": "i",
                 "IY": "i", "UH": "u", "UW": "u"}
 
