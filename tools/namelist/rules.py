@@ -141,6 +141,20 @@ _VOWEL_CHUNK = re.compile(r"^[aeiouy][aeiouywh]{0,3}$|^[aeiouy]+gh$")
 _ER_CHUNK = re.compile(r"^[aeiouy]{0,3}r{1,2}e?h?$")
 
 
+# The letters a vowel sound's spelling usually starts with.  Between two
+# alignments of the same cost the one whose vowel letters fit the sounds wins
+# (Breeana: ee-a, not e-ea).
+_VOWEL_FIRST_LETTERS = {
+    "AA": "ao", "AE": "a", "AO": "ao", "AW": "ao", "AY": "iyae", "EH": "ea", "EY": "ae",
+    "IH": "iye", "IY": "eiy", "OW": "oe", "OY": "o", "UH": "uo", "UW": "uoe",
+}
+
+
+def _vowel_letter_cost(chunk: str, ph: str) -> float:
+    fits = _VOWEL_FIRST_LETTERS.get(ph)
+    return 0.0 if fits is None or chunk[0] in fits else 0.15
+
+
 def _vowel_chunk_ok(chunk: str, ph: str) -> bool:
     if ph == "ER":
         return bool(_ER_CHUNK.match(chunk)) or bool(_VOWEL_CHUNK.match(chunk))
@@ -197,7 +211,7 @@ def align_with_cost(word: str, phones: list[str]) -> tuple[list[tuple[str, list[
                     chunk = word[i:i + k]
                     if ph in VOWELS_ARPA:
                         if _vowel_chunk_ok(chunk, ph):
-                            relax(i + k, j + 1, 0.1 * (k - 1))
+                            relax(i + k, j + 1, 0.1 * (k - 1) + _vowel_letter_cost(chunk, ph))
                     elif chunk in CONS_SPELLINGS.get(ph, ()):
                         relax(i + k, j + 1, 0.05 * (k - 1))
                     elif k == 1 and chunk not in "aeiouy":
@@ -368,9 +382,12 @@ def _mark_spelled_vowels(low: str) -> str:
     low = low.replace("eau", "O").replace("eigh", "E").replace("igh", "A")
     if re.fullmatch(r"[^aeiouEOA]*ye?", low):
         low = re.sub(r"ye?$", "A", low)         # Ty, Skye: y is the only vowel
-    # a final ee / ey / ie / y sound is i (Bree, Geoffrey, Jodie, Kelly)
-    low = re.sub(r"(?<=[^aeiou])(?:ey|ie|ee|y)$", "I", low)
+    # a final ee / ey / ie / y / ye sound is i (Bree, Geoffrey, Jodie, Kelly,
+    # Billye)
+    low = re.sub(r"(?<=[^aeiou])(?:ey|ie|ee|ye|y)$", "I", low)
     low = low.replace("ee", "I").replace("oo", "U")
+    # ae says ay (Jaelynn, Raegan, Janae), except in -ael (Rafael, Ismael)
+    low = re.sub(r"ae(?!l$)", "E", low)
     low = re.sub(r"[ae]y(?=[^aeiou]|$)", "E", low)   # Kayley, Peyton: ay, ey say e
     # silent final e after one consonant lengthens the vowel before it
     # (Kate -> e, Bryce -> ai, Jude -> u); after other letters it is silent
@@ -379,8 +396,9 @@ def _mark_spelled_vowels(low: str) -> str:
         low = low[:m.start(1)] + _MAGIC_E[m.group(1)] + m.group(2)
     elif re.search(r"[aeiouyIUEOA].*[^aeiouy]e$", low):
         low = low[:-1]
-    # y as in "eye" between a consonant and a vowel (Ryan, Bryan)
-    return re.sub(r"(?<=[^aeiouIUEOA])y(?=[aeiou])", "A", low)
+    # y as in "eye" between a consonant and a vowel (Ryan, Bryan); before u
+    # it is a glide (Ryu)
+    return re.sub(r"(?<=[^aeiouIUEOA])y(?=[aeio])", "A", low)
 
 
 def units_from_spelling(word: str) -> list[Unit]:
