@@ -347,6 +347,8 @@ def units_from_pron(word: str, phones: list[str]) -> list[Unit]:
             units.append(Unit("V", "i", ph, letters))   # a final ee sound is i (Kacee)
         elif ph in VOWELS_ARPA:
             units.append(Unit("V", _spelled_vowel(ph, letters), ph, letters))
+        elif ph == "Y" and letters == "u":
+            continue        # the glide of a spelled u is not written (Samuel: Kamuela)
         elif ph == "Y":
             units.append(Unit("V", "i", "Y", letters, {"glide"}))
         else:
