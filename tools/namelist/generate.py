@@ -266,6 +266,8 @@ def rule_candidates(name: str, cmu: dict[str, list[list[str]]],
         readings = [Reading("rule:spell", name, rules.spell_form(name))]
     out: list[Reading] = []
     for r in readings + [a for r in readings for a in second_choices(name, r)]:
+        if not r.form:
+            continue                     # no form without losing a syllable
         if r.second and "kaka" in r.form.lower():
             continue                     # Buster: no Pukaka in place of Puka
         if all(o.form != r.form for o in out):
@@ -377,7 +379,7 @@ def main(argv: list[str] | None = None) -> int:
             stats["names_with_established_form_only"] += 1
             continue                     # an established form needs no rule form
         readings = rule_candidates(eng, cmu, cache, romance, stats)
-        if readings[0].tag in ("rule:es", "rule:pt"):
+        if readings and readings[0].tag in ("rule:es", "rule:pt"):
             stats["romance_readings"] += 1
         kept, first_fault = None, None
         for r in readings:

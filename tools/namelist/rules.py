@@ -76,8 +76,12 @@ def hawaiian_problem(form: str) -> str | None:
 
 
 def stutters(form: str) -> bool:
-    """The same syllable three times in a row (Kakaka): no name is made so."""
-    return re.search(r"([hklmnpw]?[aeiou])\1\1", form.lower()) is not None
+    """The same syllable three times in a row (Kakaka), or the same two
+    syllables twice (Jensen: Kenakena, Johnson: Konakona): no name is made so,
+    and a doubled pair reads as a reduplicated Hawaiian word."""
+    low = form.lower()
+    return re.search(r"([hklmnpw]?[aeiou])\1\1", low) is not None or \
+        re.search(r"([hklmnpw]?[aeiou][hklmnpw][aeiou])\1", low) is not None
 
 
 def many_vowels(form: str) -> bool:
@@ -583,8 +587,11 @@ def finish(units: list[Unit], options: tuple[str, ...] = ()) -> str:
             else:
                 ep = "a"
             out += ep
-    # tidy: doubled vowels once, no "wu"
+    # tidy: doubled vowels once, no "wu"; where dropping the w of "wu" would
+    # merge two syllables (Durwood: Kuwuka, Kuka) there is no form
     out = re.sub(r"([aeiou])\1+", r"\1", out)
+    if "uwu" in out:
+        return ""
     out = re.sub(r"wu", "u", out)
     out = re.sub(r"([aeiou])\1+", r"\1", out)
     return out
