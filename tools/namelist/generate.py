@@ -268,8 +268,9 @@ def rule_candidates(name: str, cmu: dict[str, list[list[str]]],
     for r in readings + [a for r in readings for a in second_choices(name, r)]:
         if not r.form:
             continue                     # no form without losing a syllable
-        if r.second and "kaka" in r.form.lower():
-            continue                     # Buster: no Pukaka in place of Puka
+        if r.form.lower().endswith("kaka") or (r.second and "kaka" in r.form.lower()):
+            continue                     # the nursery word: no Polekaka (Beauregard), and
+                                         # no Pukaka in place of Puka (Buster)
         if all(o.form != r.form for o in out):
             out.append(r)
     return out
