@@ -376,6 +376,13 @@ def main(argv: list[str] | None = None) -> int:
         eng = capitalise(n)
         if n in hawaiian:
             continue                     # a Hawaiian name is not re-rendered
+        if n.replace("y", "i") in hawaiian and not n.endswith("ey"):
+            # a Hawaiian name spelled with y (Leilany, Kaylani): an English
+            # reading would distort it (Lelani), and the program's own
+            # letter-by-letter row already writes it as the Hawaiian name;
+            # a final ey is the English ee ending (Kaley, not Kalei)
+            stats["Hawaiian name spelled with y: no rule form"] += 1
+            continue
         if lines.get(eng):
             stats["names_with_established_form_only"] += 1
             continue                     # an established form needs no rule form
