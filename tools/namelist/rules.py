@@ -257,6 +257,8 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
       * ae read as ee (Brae, Janae: ae says ay);
       * an unstressed i before a consonant read as "eye" ahead of the stress
         (Lizette read "lye-zet", Ivette);
+      * a final -ise or -ize read as "eyes" (Charlize, Alize: the names
+        end in "eez", as Elise and Louise do);
       * y read as "eye" before u (Ryu: the y is a glide);
       * a final a or ah swallowed by the vowel before it (Neveah read
         "neve")."""
@@ -286,6 +288,9 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
         if phs == ["AY"] and letters == "i" and after[:1] not in "aeiouy" \
                 and primary is not None and i < primary:
             return "an unstressed i read as eye"
+        if phs == ["AY"] and letters == "i" and after in ("se", "ze") \
+                and re.search(r"[aeiouy]", before):
+            return "a final -ise or -ize read as eyes"
         if phs == ["AY"] and letters == "y" and after.startswith("u"):
             return "y before u read as eye"
         if not after and re.fullmatch(r"[aeiouy]+ah?", letters) and len(letters.rstrip("h")) > 1 \
@@ -395,6 +400,9 @@ def _mark_spelled_vowels(low: str) -> str:
     # ae says ay (Jaelynn, Raegan, Janae), except in -ael (Rafael, Ismael)
     low = re.sub(r"ae(?!l$)", "E", low)
     low = re.sub(r"[ae]y(?=[^aeiou]|$)", "E", low)   # Kayley, Peyton: ay, ey say e
+    # a name's final -ise or -ize after another vowel says "eez" (Charlize)
+    if re.search(r"[aeiouy][^aeiouy]+i[sz]e$", low):
+        low = low[:-3] + "I" + low[-2]
     # silent final e after one consonant lengthens the vowel before it
     # (Kate -> e, Bryce -> ai, Jude -> u); after other letters it is silent
     m = re.search(r"(?:^|[^aeiouy])([aeiouy])([^aeiouyhw])e$", low)
