@@ -401,6 +401,16 @@ def main(argv: list[str] | None = None) -> int:
                 kept = r
                 break
             first_fault = first_fault or fault
+        spelt = n.replace("y", "i")
+        if kept and spelt.endswith("lani") and kept.form.lower() != spelt \
+                and rules.hawaiian_problem(capitalise(spelt)) is None:
+            # a name written in Hawaiian letters that ends in lani (heaven),
+            # as Hawaiian names do, is a Hawaiian-style name (Meilani,
+            # Ailani): its own letters are its form, and the program's
+            # letter-by-letter row shows them; an English reading distorts it
+            # (Melani, Elani)
+            stats["Hawaiian-style name in -lani: no re-rendered form"] += 1
+            continue
         if first_fault:
             how = ("dropped" if kept is None else
                    "replaced by a second-choice form" if kept.second else
