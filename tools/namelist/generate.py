@@ -394,9 +394,14 @@ def main(argv: list[str] | None = None) -> int:
             problem = rules.hawaiian_problem(r.form)
             if problem:
                 raise SystemExit(f"rule form {eng} -> {r.form}: {problem}")
+            # ei and ou written for e and o only respell a word (Maiya: Meia for mea)
+            plain_vowels = r.form.lower().replace("ei", "e").replace("ou", "o")
             fault = ("stutters" if rules.stutters(r.form) else
                      "screened" if screen.hit(r.form) else
-                     "another name's established form" if r.form.lower() in owners else None)
+                     "another name's established form" if r.form.lower() in owners else
+                     "respells a screened word or an established form"
+                     if plain_vowels != r.form.lower() and
+                     (screen.hit(plain_vowels) or plain_vowels in owners) else None)
             if fault is None:
                 kept = r
                 break
