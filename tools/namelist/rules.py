@@ -216,7 +216,8 @@ def align_with_cost(word: str, phones: list[str]) -> tuple[list[tuple[str, list[
                     if ph in VOWELS_ARPA:
                         if _vowel_chunk_ok(chunk, ph):
                             relax(i + k, j + 1, 0.1 * (k - 1) + _vowel_letter_cost(chunk, ph))
-                    elif chunk in CONS_SPELLINGS.get(ph, ()):
+                    elif chunk in CONS_SPELLINGS.get(ph, ()) and \
+                            not (chunk == "ed" and i + k < n):   # -ed only at the end
                         relax(i + k, j + 1, 0.05 * (k - 1))
                     elif k == 1 and chunk not in "aeiouy":
                         relax(i + 1, j + 1, 2.5)        # unusual spelling
@@ -256,7 +257,12 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
       * j read as y (Jaelynn read "yaylin");
       * ae read as ee (Brae, Janae: ae says ay);
       * an unstressed i before a consonant read as "eye" ahead of the stress
-        (Lizette read "lye-zet", Ivette);
+        (Lizette read "lye-zet", Ivette), or an unstressed i or y read as
+        "eye" after it other than in a final -ine, -ile or the like
+        (Lilibeth read "lil-eye-beth", Josefina, Trinitee);
+      * i, u or y before a single r and a vowel read as in "fur" (Suri read
+        "sur-ee", Amirah, Kiran: the vowel keeps its own sound);
+      * s and h read apart (Deshaun read "des-hawn": sh is one sound);
       * a final -ise or -ize read as "eyes" (Charlize, Alize: the names
         end in "eez", as Elise and Louise do);
       * y read as "eye" before u (Ryu: the y is a glide);
@@ -288,6 +294,13 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
         if phs == ["AY"] and letters == "i" and after[:1] not in "aeiouy" \
                 and primary is not None and i < primary:
             return "an unstressed i read as eye"
+        if phs == ["AY"] and letters in ("i", "y") and not stress_of[i] and primary is not None \
+                and i > primary and after and not re.fullmatch(r"[^aeiouy]e", after):
+            return "an unstressed i read as eye"
+        if phs == ["ER"] and letters in ("i", "u", "y") and re.match(r"r[aeiouy]", after):
+            return "a vowel before r and a vowel read as in fur"
+        if letters == "s" and phs == ["S"] and i + 1 < len(pieces) and pieces[i + 1] == ("h", ["HH"]):
+            return "sh read as s and h"
         if phs == ["AY"] and letters == "i" and after in ("se", "ze") \
                 and re.search(r"[aeiouy]", before):
             return "a final -ise or -ize read as eyes"
