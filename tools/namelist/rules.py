@@ -264,7 +264,9 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
         "sur-ee", Amirah, Kiran: the vowel keeps its own sound);
       * s and h read apart (Deshaun read "des-hawn": sh is one sound);
       * a final -ise or -ize read as "eyes" (Charlize, Alize: the names
-        end in "eez", as Elise and Louise do);
+        end in "eez", as Elise and Louise do), and a final -ine, -ile, -ime
+        or -yle read with "eye" (Rosine, Lucile, Yasmine, Cheryle: names say
+        "een", "eel"; -line is left alone, as Adaline says "line");
       * y read as "eye" before u (Ryu: the y is a glide);
       * a final a or ah swallowed by the vowel before it (Neveah read
         "neve")."""
@@ -301,6 +303,9 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
             return "a vowel before r and a vowel read as in fur"
         if letters == "s" and phs == ["S"] and i + 1 < len(pieces) and pieces[i + 1] == ("h", ["HH"]):
             return "sh read as s and h"
+        if phs == ["AY"] and letters in ("i", "y") and after in ("ne", "le", "me") \
+                and not (after == "ne" and before.endswith("l")) and re.search(r"[aeiouy]", before):
+            return "a final -ine or -ile read with eye"
         if phs == ["AY"] and letters == "i" and after in ("se", "ze") \
                 and re.search(r"[aeiouy]", before):
             return "a final -ise or -ize read as eyes"
@@ -413,9 +418,11 @@ def _mark_spelled_vowels(low: str) -> str:
     # ae says ay (Jaelynn, Raegan, Janae), except in -ael (Rafael, Ismael)
     low = re.sub(r"ae(?!l$)", "E", low)
     low = re.sub(r"[ae]y(?=[^aeiou]|$)", "E", low)   # Kayley, Peyton: ay, ey say e
-    # a name's final -ise or -ize after another vowel says "eez" (Charlize)
-    if re.search(r"[aeiouy][^aeiouy]+i[sz]e$", low):
-        low = low[:-3] + "I" + low[-2]
+    # a name's final -ise or -ize after another vowel says "eez" (Charlize),
+    # -ine, -ile and -ime say "een", "eel" (Rosine, Lucile), but -line is
+    # left to the rule below (Adaline); -yle says "il" (Cheryle)
+    if re.search(r"[aeiouy][^aeiouy]+(?:i[szmnl]|yl)e$", low) and not low.endswith("line"):
+        low = low[:-3] + ("I" if low[-3] == "i" else "i") + low[-2]
     # silent final e after one consonant lengthens the vowel before it
     # (Kate -> e, Bryce -> ai, Jude -> u); after other letters it is silent
     m = re.search(r"(?:^|[^aeiouy])([aeiouy])([^aeiouyhw])e$", low)
