@@ -263,6 +263,8 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
       * i, u or y before a single r and a vowel read as in "fur" (Suri read
         "sur-ee", Amirah, Kiran: the vowel keeps its own sound);
       * s and h read apart (Deshaun read "des-hawn": sh is one sound);
+      * a final -iel read as one syllable (Jadiel read "jay-deel": it says
+        "ee-el", as Daniel and Gabriel do);
       * a final -ise or -ize read as "eyes" (Charlize, Alize: the names
         end in "eez", as Elise and Louise do), and a final -ine, -ile, -ime
         or -yle read with "eye" (Rosine, Lucile, Yasmine, Cheryle: names say
@@ -301,6 +303,8 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
             return "an unstressed i read as eye"
         if phs == ["ER"] and letters in ("i", "u", "y") and re.match(r"r[aeiouy]", after):
             return "a vowel before r and a vowel read as in fur"
+        if letters == "ie" and phs == ["IY"] and after in ("l", "ll"):
+            return "a final -iel read as one syllable"
         if letters == "s" and phs == ["S"] and i + 1 < len(pieces) and pieces[i + 1] == ("h", ["HH"]):
             return "sh read as s and h"
         if phs == ["AY"] and letters in ("i", "y") and after in ("ne", "le", "me") \
