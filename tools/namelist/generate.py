@@ -45,6 +45,9 @@ HERE = Path(__file__).resolve().parent
 # --------------------------------------------------------------------------
 MIN_BIRTHS_ANY = 1500      # every name given at least this often
 MIN_BIRTHS_CMU = 200       # rarer names need a dictionary pronunciation
+# What the counts record for a child registered without a name: not names.
+PLACEHOLDERS = {"baby", "babyboy", "babygirl", "female", "infant", "male", "notnamed",
+                "unknown", "unnamed"}
 
 TRAD_TAGS = {"trad:bible", "trad:usage", "trad:historic", "trad:meaning"}
 HAW_TAG = "haw:name"
@@ -310,6 +313,7 @@ def main(argv: list[str] | None = None) -> int:
     # names without a vowel letter are initials (Tj), not names to render
     selected = {n for n, b in totals.items()
                 if n.isascii() and n.isalpha() and re.search(r"[aeiouy]", n)
+                and n not in PLACEHOLDERS
                 and (b >= MIN_BIRTHS_ANY or (b >= MIN_BIRTHS_CMU and n in cmu))}
     selected |= {n.lower() for n in top_names} | set(romance)
     selected = sorted(selected)
