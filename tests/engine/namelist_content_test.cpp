@@ -444,6 +444,8 @@ TEST(NameListContent, FaultyFormsAreGone)
         {"Ahuva", "Ahiuwa"}, {"Neveah", "Newi"},   {"Tameka", "Kemaka"}, {"Kaci", "Kakai"},
         {"Jaelynn", "Ielina"}, {"Charlize", "Kalaiki"}, {"Leilany", "Lelani"},
         {"Meilani", "Melani"}, {"Danial", "Keniala"}, {"Hugo", "Hiuko"},
+        {"Lilibeth", "Lilaipeka"}, {"Rosine", "Lokaina"}, {"Jadiel", "Kekila"},
+        {"Deshaun", "Kekahauna"}, {"Freeda", "Peleka"}, {"Babyboy", "Pepipoi"},
         // a syllable lost or doubled, an unfortunate word
         {"Durwood", "Kuka"}, {"Jensen", "Kenakena"}, {"Natasha", "Nakaka"}, {"Henna", "Hena"},
     };
