@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -303,6 +304,44 @@ TEST(NameListContent, NoRuleFormIsAnotherNamesEstablishedForm)
     }
 }
 
+TEST(NameListContent, NoRuleFormRespellsOrDoublesItsWay)
+{
+    // A rule form is not a screened word or another name's form respelled with ei for e or ou
+    // for o (Taylor: Keila for kela), does not say two syllables twice (Jensen: Kenakena) and
+    // does not end in the nursery word kaka (Beauregard: Polekaka).
+    std::set<std::string> avoided;  // screened words and established forms
+    for (const std::vector<std::string> &row : readTable("screen.tsv"))
+        if (row[1] != "unsure" && !row[0].starts_with('~'))
+            avoided.insert(row[0]);
+    for (const Line &line : listLines())
+        if (!isRuleTag(line.tag))
+            avoided.insert(lowered(line.hawaiian));
+
+    // The form read with e for ei and o for ou.
+    const auto plainVowels = [](std::string_view form) {
+        std::string out;
+        for (std::size_t i = 0; i < form.size(); ++i) {
+            out += form[i];
+            if ((form[i] == 'e' && i + 1 < form.size() && form[i + 1] == 'i') ||
+                (form[i] == 'o' && i + 1 < form.size() && form[i + 1] == 'u'))
+                ++i;
+        }
+        return out;
+    };
+    const std::regex doubledPair("([hklmnpw]?[aeiou][hklmnpw][aeiou])\\1");
+    for (const Line &line : listLines()) {
+        if (!isRuleTag(line.tag))
+            continue;
+        const std::string form = lowered(line.hawaiian);
+        const std::string plain = plainVowels(form);
+        EXPECT_FALSE(plain != form && avoided.contains(plain))
+            << line.english << " -> " << line.hawaiian << " respells " << plain;
+        EXPECT_FALSE(form.ends_with("kaka")) << line.english << " -> " << line.hawaiian;
+        EXPECT_FALSE(std::regex_search(form, doubledPair))
+            << line.english << " -> " << line.hawaiian << " says two syllables twice";
+    }
+}
+
 TEST(NameListContent, EveryFrequentNameHasALine)
 {
     std::set<std::string> present;
@@ -361,8 +400,15 @@ TEST(NameListContent, WellKnownPairsArePresent)
         {"Johnathon", "Ionakana", "trad:bible", "spelling of Jonathan", ""},
         {"Rebeca", "Lepeka", "trad:bible", "spelling of Rebecca", ""},
         {"Racheal", "Lahela", "trad:bible", "spelling of Rachel", ""},
+        {"Jhon", "Keoni", "trad:usage", "spelling of John", ""},
+        {"Sadie", "Kala", "trad:bible", "via Sarah", ""},
+        // rule forms that follow the spelling where a machine reading did not
+        {"Tameka", "Kameka", "rule:spell", "", ""},
+        {"Breeana", "Piliana", "rule:espeak", "", ""},
+        {"Samual", "Kamuela", "trad:bible", "spelling of Samuel", ""},
         // Spanish readings
         {"Juan", "Huana", "rule:es", "", ""},
+        {"Eriberto", "Elipeleko", "rule:es", "", ""},
         {"Jose", "Hoke", "trad:usage", "", ""},
         {"Joaquin", "Hoakina", "rule:es", "", ""},
     };
@@ -390,6 +436,18 @@ TEST(NameListContent, FaultyFormsAreGone)
         {"Robert", "Lapaka"}, {"Carter", "Kake"},  {"Scott", "Kake"},    {"Carter", "Kaka"},
         {"Juan", "Wana"},    {"Fernando", "Panano"}, {"Leilani", "Lelani"}, {"Keoni", "Kioni"},
         {"Jake", "Iake"},    {"Jenna", "Iena"},    {"Bree", "Pele"},     {"Arthur", "Akua"},
+        // a vowel respelled ei or ou to pass the checks, a cluster split to dodge a clash
+        {"Klay", "Kelei"},   {"De", "Kei"},        {"Gino", "Kinou"},    {"Darrow", "Kalou"},
+        {"Saint", "Keina"},  {"Taylor", "Keila"},  {"Christin", "Kilikikina"},
+        // machine readings that do not fit the spelling, a Hawaiian name read the English way
+        {"Emerie", "Emalai"}, {"Marye", "Malai"},  {"Ryu", "Laiu"},      {"Zhuri", "Kiuli"},
+        {"Ahuva", "Ahiuwa"}, {"Neveah", "Newi"},   {"Tameka", "Kemaka"}, {"Kaci", "Kakai"},
+        {"Jaelynn", "Ielina"}, {"Charlize", "Kalaiki"}, {"Leilany", "Lelani"},
+        {"Meilani", "Melani"}, {"Danial", "Keniala"}, {"Hugo", "Hiuko"},
+        {"Lilibeth", "Lilaipeka"}, {"Rosine", "Lokaina"}, {"Jadiel", "Kekila"},
+        {"Deshaun", "Kekahauna"}, {"Freeda", "Peleka"}, {"Babyboy", "Pepipoi"},
+        // a syllable lost or doubled, an unfortunate word
+        {"Durwood", "Kuka"}, {"Jensen", "Kenakena"}, {"Natasha", "Nakaka"}, {"Henna", "Hena"},
     };
     for (const Line &line : listLines())
         for (const auto &[english, hawaiian] : gone)

@@ -34,9 +34,9 @@ from dataclasses import dataclass
 from pathlib import Path
 
 import rules
-from sources import (ESPEAK_VOICES, Espeak, capitalise, ipa_to_arpa, load_cmudict,
-                     load_espeak_cache, load_ssa, ranked, read_table, run_espeak,
-                     write_espeak_cache)
+from sources import (ESPEAK_VOICES, Espeak, capitalise, ipa_to_arpa, ipa_to_arpa_stressed,
+                     load_cmudict, load_espeak_cache, load_ssa, ranked, read_table,
+                     run_espeak, write_espeak_cache)
 
 HERE = Path(__file__).resolve().parent
 
@@ -45,6 +45,9 @@ HERE = Path(__file__).resolve().parent
 # --------------------------------------------------------------------------
 MIN_BIRTHS_ANY = 1500      # every name given at least this often
 MIN_BIRTHS_CMU = 200       # rarer names need a dictionary pronunciation
+# What the counts record for a child registered without a name: not names.
+PLACEHOLDERS = {"baby", "babyboy", "babygirl", "female", "infant", "male", "notnamed",
+                "unknown", "unnamed"}
 
 TRAD_TAGS = {"trad:bible", "trad:usage", "trad:historic", "trad:meaning"}
 HAW_TAG = "haw:name"
@@ -204,8 +207,15 @@ def english_readings(name: str, cmu: list[list[str]], espeak: Espeak | None,
         else:
             stats["pronunciation_not_used"] += 1
     if espeak:
-        phones = ipa_to_arpa(espeak.ipa)
-        if phones and rules.align_with_cost(low, phones)[1] <= limit:
+        stressed = ipa_to_arpa_stressed(espeak.ipa)
+        phones = [ph for ph, _ in stressed]
+        # a reading guessed from the spelling must fit it (espeak-ng's own
+        # dictionary is trusted)
+        misfit = None if espeak.listed or not phones else \
+            rules.reading_misfit(low, phones, [st for _, st in stressed])
+        if misfit:
+            stats[f"espeak reading not used: {misfit}"] += 1
+        elif phones and rules.align_with_cost(low, phones)[1] <= limit:
             e = Reading("rule:espeak", espeak.ipa, rules.pron_form(low, phones))
             if readings and readings[0].form != e.form:
                 agree = next((r for r in readings[1:] if r.form == e.form), None)
@@ -259,8 +269,11 @@ def rule_candidates(name: str, cmu: dict[str, list[list[str]]],
         readings = [Reading("rule:spell", name, rules.spell_form(name))]
     out: list[Reading] = []
     for r in readings + [a for r in readings for a in second_choices(name, r)]:
-        if r.second and "kaka" in r.form.lower():
-            continue                     # Buster: no Pukaka in place of Puka
+        if not r.form:
+            continue                     # no form without losing a syllable
+        if r.form.lower().endswith("kaka") or (r.second and "kaka" in r.form.lower()):
+            continue                     # the nursery word: no Polekaka (Beauregard), and
+                                         # no Pukaka in place of Puka (Buster)
         if all(o.form != r.form for o in out):
             out.append(r)
     return out
@@ -300,6 +313,7 @@ def main(argv: list[str] | None = None) -> int:
     # names without a vowel letter are initials (Tj), not names to render
     selected = {n for n, b in totals.items()
                 if n.isascii() and n.isalpha() and re.search(r"[aeiouy]", n)
+                and n not in PLACEHOLDERS
                 and (b >= MIN_BIRTHS_ANY or (b >= MIN_BIRTHS_CMU and n in cmu))}
     selected |= {n.lower() for n in top_names} | set(romance)
     selected = sorted(selected)
@@ -366,24 +380,46 @@ def main(argv: list[str] | None = None) -> int:
         eng = capitalise(n)
         if n in hawaiian:
             continue                     # a Hawaiian name is not re-rendered
+        if n.replace("y", "i") in hawaiian and not n.endswith("ey"):
+            # a Hawaiian name spelled with y (Leilany, Kaylani): an English
+            # reading would distort it (Lelani), and the program's own
+            # letter-by-letter row already writes it as the Hawaiian name;
+            # a final ey is the English ee ending (Kaley, not Kalei)
+            stats["Hawaiian name spelled with y: no rule form"] += 1
+            continue
         if lines.get(eng):
             stats["names_with_established_form_only"] += 1
             continue                     # an established form needs no rule form
         readings = rule_candidates(eng, cmu, cache, romance, stats)
-        if readings[0].tag in ("rule:es", "rule:pt"):
+        if readings and readings[0].tag in ("rule:es", "rule:pt"):
             stats["romance_readings"] += 1
         kept, first_fault = None, None
         for r in readings:
             problem = rules.hawaiian_problem(r.form)
             if problem:
                 raise SystemExit(f"rule form {eng} -> {r.form}: {problem}")
+            # ei and ou written for e and o only respell a word (Maiya: Meia for mea)
+            plain_vowels = r.form.lower().replace("ei", "e").replace("ou", "o")
             fault = ("stutters" if rules.stutters(r.form) else
                      "screened" if screen.hit(r.form) else
-                     "another name's established form" if r.form.lower() in owners else None)
+                     "another name's established form" if r.form.lower() in owners else
+                     "respells a screened word or an established form"
+                     if plain_vowels != r.form.lower() and
+                     (screen.hit(plain_vowels) or plain_vowels in owners) else None)
             if fault is None:
                 kept = r
                 break
             first_fault = first_fault or fault
+        spelt = n.replace("y", "i")
+        if kept and spelt.endswith("lani") and kept.form.lower() != spelt \
+                and rules.hawaiian_problem(capitalise(spelt)) is None:
+            # a name written in Hawaiian letters that ends in lani (heaven),
+            # as Hawaiian names do, is a Hawaiian-style name (Meilani,
+            # Ailani): its own letters are its form, and the program's
+            # letter-by-letter row shows them; an English reading distorts it
+            # (Melani, Elani)
+            stats["Hawaiian-style name in -lani: no re-rendered form"] += 1
+            continue
         if first_fault:
             how = ("dropped" if kept is None else
                    "replaced by a second-choice form" if kept.second else

@@ -76,8 +76,12 @@ def hawaiian_problem(form: str) -> str | None:
 
 
 def stutters(form: str) -> bool:
-    """The same syllable three times in a row (Kakaka): no name is made so."""
-    return re.search(r"([hklmnpw]?[aeiou])\1\1", form.lower()) is not None
+    """The same syllable three times in a row (Kakaka), or the same two
+    syllables twice (Jensen: Kenakena, Johnson: Konakona): no name is made so,
+    and a doubled pair reads as a reduplicated Hawaiian word."""
+    low = form.lower()
+    return re.search(r"([hklmnpw]?[aeiou])\1\1", low) is not None or \
+        re.search(r"([hklmnpw]?[aeiou][hklmnpw][aeiou])\1", low) is not None
 
 
 def many_vowels(form: str) -> bool:
@@ -141,6 +145,20 @@ _VOWEL_CHUNK = re.compile(r"^[aeiouy][aeiouywh]{0,3}$|^[aeiouy]+gh$")
 _ER_CHUNK = re.compile(r"^[aeiouy]{0,3}r{1,2}e?h?$")
 
 
+# The letters a vowel sound's spelling usually starts with.  Between two
+# alignments of the same cost the one whose vowel letters fit the sounds wins
+# (Breeana: ee-a, not e-ea).
+_VOWEL_FIRST_LETTERS = {
+    "AA": "ao", "AE": "a", "AO": "ao", "AW": "ao", "AY": "iyae", "EH": "ea", "EY": "ae",
+    "IH": "iye", "IY": "eiy", "OW": "oe", "OY": "o", "UH": "uo", "UW": "uoe",
+}
+
+
+def _vowel_letter_cost(chunk: str, ph: str) -> float:
+    fits = _VOWEL_FIRST_LETTERS.get(ph)
+    return 0.0 if fits is None or chunk[0] in fits else 0.15
+
+
 def _vowel_chunk_ok(chunk: str, ph: str) -> bool:
     if ph == "ER":
         return bool(_ER_CHUNK.match(chunk)) or bool(_VOWEL_CHUNK.match(chunk))
@@ -197,8 +215,9 @@ def align_with_cost(word: str, phones: list[str]) -> tuple[list[tuple[str, list[
                     chunk = word[i:i + k]
                     if ph in VOWELS_ARPA:
                         if _vowel_chunk_ok(chunk, ph):
-                            relax(i + k, j + 1, 0.1 * (k - 1))
-                    elif chunk in CONS_SPELLINGS.get(ph, ()):
+                            relax(i + k, j + 1, 0.1 * (k - 1) + _vowel_letter_cost(chunk, ph))
+                    elif chunk in CONS_SPELLINGS.get(ph, ()) and \
+                            not (chunk == "ed" and i + k < n):   # -ed only at the end
                         relax(i + k, j + 1, 0.05 * (k - 1))
                     elif k == 1 and chunk not in "aeiouy":
                         relax(i + 1, j + 1, 2.5)        # unusual spelling
@@ -215,6 +234,91 @@ def align_with_cost(word: str, phones: list[str]) -> tuple[list[tuple[str, list[
         i, j = pi, pj
     pieces.reverse()
     return pieces, best[n][m]
+
+
+# --------------------------------------------------------------------------
+# Readings that do not fit the spelling
+# --------------------------------------------------------------------------
+# espeak-ng reads a name it does not know by its English spelling rules, and
+# some of its guesses are not how any English speaker says the name.  These
+# are the kinds of guess whose form would mislead: such a reading is not used.
+_FINAL_EE_LETTERS = {"i", "ie", "ye", "y", "ee", "ey", "ae", "ea"}
+
+
+def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | None:
+    """Why a machine reading of `word` does not fit its spelling, or None.
+
+    `stressed` tells for each phoneme whether its syllable has the primary
+    stress.  The kinds of misfit:
+      * a vowel letter between consonants left silent, so that a syllable of
+        the spelling is lost (Tameka read "taymka", Salena "saylna");
+      * a final i, ie, y or ee read as "eye" after an earlier vowel (Kaci,
+        Emerie, Marye: the names end in an ee sound);
+      * j read as y (Jaelynn read "yaylin");
+      * ae read as ee (Brae, Janae: ae says ay);
+      * an unstressed i before a consonant read as "eye" ahead of the stress
+        (Lizette read "lye-zet", Ivette), or an unstressed i or y read as
+        "eye" after it other than in a final -ine, -ile or the like
+        (Lilibeth read "lil-eye-beth", Josefina, Trinitee);
+      * i, u or y before a single r and a vowel read as in "fur" (Suri read
+        "sur-ee", Amirah, Kiran: the vowel keeps its own sound);
+      * s and h read apart (Deshaun read "des-hawn": sh is one sound);
+      * a final -iel read as one syllable (Jadiel read "jay-deel": it says
+        "ee-el", as Daniel and Gabriel do);
+      * a final -ise or -ize read as "eyes" (Charlize, Alize: the names
+        end in "eez", as Elise and Louise do), and a final -ine, -ile, -ime
+        or -yle read with "eye" (Rosine, Lucile, Yasmine, Cheryle: names say
+        "een", "eel"; -line is left alone, as Adaline says "line");
+      * y read as "eye" before u (Ryu: the y is a glide);
+      * a final a or ah swallowed by the vowel before it (Neveah read
+        "neve")."""
+    pieces = align(word, phones)
+    stress_of: list[bool] = []
+    k = 0
+    for _letters, phs in pieces:
+        stress_of.append(any(stressed[k:k + len(phs)]))
+        k += len(phs)
+    primary = next((i for i, (l, phs) in enumerate(pieces)
+                    if stress_of[i] and any(p in VOWELS_ARPA for p in phs)), None)
+    vowel_pieces = [i for i, (l, phs) in enumerate(pieces) if any(p in VOWELS_ARPA for p in phs)]
+    for i, (letters, phs) in enumerate(pieces):
+        before = "".join(l for l, _ in pieces[:i])
+        after = "".join(l for l, _ in pieces[i + 1:])
+        if not phs and letters and all(c in "aeiouy" for c in letters) and before and after \
+                and before[-1] not in "aeiouy" and after[0] not in "aeiouy" \
+                and re.search(r"[aeiouy]", after) and re.search(r"[aeiouy]", before):
+            return "a syllable of the spelling is silent"
+        if phs == ["AY"] and not after and letters in _FINAL_EE_LETTERS \
+                and vowel_pieces and vowel_pieces[0] != i:
+            return "a final ee sound read as eye"
+        if "j" in letters and phs == ["Y"]:
+            return "j read as y"
+        if letters == "ae" and phs == ["IY"]:
+            return "ae read as ee"
+        if phs == ["AY"] and letters == "i" and after[:1] not in "aeiouy" \
+                and primary is not None and i < primary:
+            return "an unstressed i read as eye"
+        if phs == ["AY"] and letters in ("i", "y") and not stress_of[i] and primary is not None \
+                and i > primary and after and not re.fullmatch(r"[^aeiouy]e", after):
+            return "an unstressed i read as eye"
+        if phs == ["ER"] and letters in ("i", "u", "y") and re.match(r"r[aeiouy]", after):
+            return "a vowel before r and a vowel read as in fur"
+        if letters == "ie" and phs == ["IY"] and after in ("l", "ll"):
+            return "a final -iel read as one syllable"
+        if letters == "s" and phs == ["S"] and i + 1 < len(pieces) and pieces[i + 1] == ("h", ["HH"]):
+            return "sh read as s and h"
+        if phs == ["AY"] and letters in ("i", "y") and after in ("ne", "le", "me") \
+                and not (after == "ne" and before.endswith("l")) and re.search(r"[aeiouy]", before):
+            return "a final -ine or -ile read with eye"
+        if phs == ["AY"] and letters == "i" and after in ("se", "ze") \
+                and re.search(r"[aeiouy]", before):
+            return "a final -ise or -ize read as eyes"
+        if phs == ["AY"] and letters == "y" and after.startswith("u"):
+            return "y before u read as eye"
+        if not after and re.fullmatch(r"[aeiouy]+ah?", letters) and len(letters.rstrip("h")) > 1 \
+                and phs and phs[-1] not in ("AH", "AA", "AE", "AO", "ER"):
+            return "the final a is not read"
+    return None
 
 
 SOUND_VOWELS = {"AA": "a", "AE": "a", "AH": "a", "AO": "o", "EH": "e", "IH": "i",
@@ -274,6 +378,8 @@ def units_from_pron(word: str, phones: list[str]) -> list[Unit]:
             units.append(Unit("V", "i", ph, letters))   # a final ee sound is i (Kacee)
         elif ph in VOWELS_ARPA:
             units.append(Unit("V", _spelled_vowel(ph, letters), ph, letters))
+        elif ph == "Y" and letters == "u":
+            continue        # the glide of a spelled u is not written (Samuel: Kamuela)
         elif ph == "Y":
             units.append(Unit("V", "i", "Y", letters, {"glide"}))
         else:
@@ -309,10 +415,18 @@ def _mark_spelled_vowels(low: str) -> str:
     low = low.replace("eau", "O").replace("eigh", "E").replace("igh", "A")
     if re.fullmatch(r"[^aeiouEOA]*ye?", low):
         low = re.sub(r"ye?$", "A", low)         # Ty, Skye: y is the only vowel
-    # a final ee / ey / ie / y sound is i (Bree, Geoffrey, Jodie, Kelly)
-    low = re.sub(r"(?<=[^aeiou])(?:ey|ie|ee|y)$", "I", low)
+    # a final ee / ey / ie / y / ye sound is i (Bree, Geoffrey, Jodie, Kelly,
+    # Billye)
+    low = re.sub(r"(?<=[^aeiou])(?:ey|ie|ee|ye|y)$", "I", low)
     low = low.replace("ee", "I").replace("oo", "U")
+    # ae says ay (Jaelynn, Raegan, Janae), except in -ael (Rafael, Ismael)
+    low = re.sub(r"ae(?!l$)", "E", low)
     low = re.sub(r"[ae]y(?=[^aeiou]|$)", "E", low)   # Kayley, Peyton: ay, ey say e
+    # a name's final -ise or -ize after another vowel says "eez" (Charlize),
+    # -ine, -ile and -ime say "een", "eel" (Rosine, Lucile), but -line is
+    # left to the rule below (Adaline); -yle says "il" (Cheryle)
+    if re.search(r"[aeiouy][^aeiouy]+(?:i[szmnl]|yl)e$", low) and not low.endswith("line"):
+        low = low[:-3] + ("I" if low[-3] == "i" else "i") + low[-2]
     # silent final e after one consonant lengthens the vowel before it
     # (Kate -> e, Bryce -> ai, Jude -> u); after other letters it is silent
     m = re.search(r"(?:^|[^aeiouy])([aeiouy])([^aeiouyhw])e$", low)
@@ -320,8 +434,9 @@ def _mark_spelled_vowels(low: str) -> str:
         low = low[:m.start(1)] + _MAGIC_E[m.group(1)] + m.group(2)
     elif re.search(r"[aeiouyIUEOA].*[^aeiouy]e$", low):
         low = low[:-1]
-    # y as in "eye" between a consonant and a vowel (Ryan, Bryan)
-    return re.sub(r"(?<=[^aeiouIUEOA])y(?=[aeiou])", "A", low)
+    # y as in "eye" between a consonant and a vowel (Ryan, Bryan); before u
+    # it is a glide (Ryu)
+    return re.sub(r"(?<=[^aeiouIUEOA])y(?=[aeio])", "A", low)
 
 
 def units_from_spelling(word: str) -> list[Unit]:
@@ -406,23 +521,20 @@ def units_from_spelling(word: str) -> list[Unit]:
 # screened or is another name's established form:
 #   split     two like consonants are both kept, the next vowel between them
 #             (Stella: Kekela, Axel: Akakela) instead of being written once
-#   diphthong /eɪ/ and /oʊ/ are written ei and ou instead of e and o
 #   keep_r    an r after a vowel is kept as l, as Bible forms keep it (Harper:
 #             Halapa)
 #   keep_er   an r-coloured vowel keeps its r as l (Connor: Konola)
-SECOND_CHOICES = (("split",), ("diphthong",), ("keep_r",), ("keep_er",),
+# Writing /eɪ/ as ei or /oʊ/ as ou is not among them: it is not how Hawaiian
+# writes those sounds, and it only respells the word it avoids (Kela as Keila,
+# Kena as Keina, Seth's Keka as Keika), so it is a patched vowel, not a real
+# alternative.
+SECOND_CHOICES = (("split",), ("keep_r",), ("keep_er",),
                   ("keep_r", "keep_er"), ("split", "keep_r"))
 
 
 def finish(units: list[Unit], options: tuple[str, ...] = ()) -> str:
     """Turn units into a Hawaiian word: drop, merge, break clusters, end in a vowel."""
     u = [Unit(x.kind, x.h, x.src, x.letters, set(x.meta)) for x in units]
-    if "diphthong" in options:
-        for x in u:
-            if x.src == "EY" and x.h == "e":
-                x.h = "ei"
-            elif x.src == "OW" and x.h == "o":
-                x.h = "ou"
     if "keep_r" in options or "keep_er" in options:
         res = []
         for x in u:
@@ -507,8 +619,11 @@ def finish(units: list[Unit], options: tuple[str, ...] = ()) -> str:
             else:
                 ep = "a"
             out += ep
-    # tidy: doubled vowels once, no "wu"
+    # tidy: doubled vowels once, no "wu"; where dropping the w of "wu" would
+    # merge two syllables (Durwood: Kuwuka, Kuka) there is no form
     out = re.sub(r"([aeiou])\1+", r"\1", out)
+    if "uwu" in out:
+        return ""
     out = re.sub(r"wu", "u", out)
     out = re.sub(r"([aeiou])\1+", r"\1", out)
     return out

@@ -159,25 +159,34 @@ def ipa_tokens(ipa: str) -> list[str]:
 
 
 # American English says no y-glide between these consonants and a stressed /uː/
-# or /ʊ/ (Tulip: "toolip", Nuri, Shulem); espeak-ng's rules sometimes give one.
+# or /ʊ/ (Tulip: "toolip", Nuri, Shulem), nor ever after zh, ch or j (Zhuri);
+# espeak-ng's rules sometimes give one.
 _NO_GLIDE_AFTER = {"T", "D", "S", "Z", "L", "TH", "N", "SH", "R"}
+_NEVER_GLIDE_AFTER = {"ZH", "CH", "JH"}
 
 
-def ipa_to_arpa(ipa: str) -> list[str]:
-    out: list[str] = []
+def ipa_to_arpa_stressed(ipa: str) -> list[tuple[str, bool]]:
+    """The ARPAbet phonemes of an espeak-ng reading, each with whether it is
+    in a syllable with primary stress."""
+    out: list[tuple[str, bool]] = []
     tokens = ipa_tokens(ipa)
     stressed = [t.strip().startswith("ˈ") for t in re.sub(r"\([a-z-]+\)", "", ipa).split("_")
                 if t.replace("ˈ", "").replace("ˌ", "").strip()]
     for k, tok in enumerate(tokens):
         if tok not in IPA_TO_ARPA:
             raise ValueError(f"unknown espeak phoneme {tok!r} in {ipa!r}")
-        if tok == "j" and out and out[-1] in _NO_GLIDE_AFTER and \
-                k + 1 < len(tokens) and tokens[k + 1] in ("uː", "u", "ʊ", "ʊɹ") and stressed[k + 1]:
+        if tok == "j" and out and k + 1 < len(tokens) and tokens[k + 1] in ("uː", "u", "ʊ", "ʊɹ") \
+                and (out[-1][0] in _NEVER_GLIDE_AFTER or
+                     (out[-1][0] in _NO_GLIDE_AFTER and stressed[k + 1])):
             continue
         for ph in IPA_TO_ARPA[tok]:
-            if not (ph == "R" and out and out[-1] == "R"):   # "ɑːɹ_ɹ" is one r
-                out.append(ph)
+            if not (ph == "R" and out and out[-1][0] == "R"):   # "ɑːɹ_ɹ" is one r
+                out.append((ph, stressed[k]))
     return out
+
+
+def ipa_to_arpa(ipa: str) -> list[str]:
+    return [ph for ph, _ in ipa_to_arpa_stressed(ipa)]
 
 
 # --------------------------------------------------------------------------
