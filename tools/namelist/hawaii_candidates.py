@@ -41,12 +41,13 @@ from __future__ import annotations
 
 import argparse
 import re
-import sqlite3
 import sys
 import tempfile
 import zipfile
 from contextlib import ExitStack
 from pathlib import Path
+
+from sources import births_by_name
 
 MIN_HAWAII_BIRTHS = 5
 STATE = "hi"
@@ -58,22 +59,6 @@ HAWAIIAN_SPELLING = re.compile(r"(?:[hklmnpw]?[aeiou])+")
 def is_hawaiian_spelling(name: str) -> bool:
     low = name.lower()
     return HAWAIIAN_SPELLING.fullmatch(low) is not None and "wu" not in low
-
-
-def births_by_name(db: Path, query: str, params: tuple = ()) -> dict[str, int]:
-    """Sum the births that `query` returns as (name, births) rows, keyed by the
-    lower-case name."""
-    con = sqlite3.connect(f"file:{db}?mode=ro", uri=True)
-    try:
-        rows = con.execute(query, params).fetchall()
-    finally:
-        con.close()
-    totals: dict[str, int] = {}
-    for name, births in rows:
-        key = name.strip().lower()
-        if key:
-            totals[key] = totals.get(key, 0) + int(births)
-    return totals
 
 
 def open_db(path: Path, stack: ExitStack) -> Path:

@@ -18,13 +18,12 @@ from pathlib import Path
 # --------------------------------------------------------------------------
 
 
-def load_ssa(path: Path, first_year: int = 0, last_year: int = 9999) -> dict[str, int]:
-    """Births per name (lower case) over the given years, both sexes together."""
-    con = sqlite3.connect(f"file:{path}?mode=ro", uri=True)
+def births_by_name(db: Path, query: str, params: tuple = ()) -> dict[str, int]:
+    """Sum the births that `query` returns as (name, births) rows, keyed by the
+    lower-case name."""
+    con = sqlite3.connect(f"file:{db}?mode=ro", uri=True)
     try:
-        rows = con.execute(
-            "SELECT name, SUM(births) FROM usNameData WHERE year BETWEEN ? AND ? "
-            "GROUP BY name", (first_year, last_year)).fetchall()
+        rows = con.execute(query, params).fetchall()
     finally:
         con.close()
     totals: dict[str, int] = {}
@@ -33,6 +32,13 @@ def load_ssa(path: Path, first_year: int = 0, last_year: int = 9999) -> dict[str
         if key:
             totals[key] = totals.get(key, 0) + int(births)
     return totals
+
+
+def load_ssa(path: Path, first_year: int = 0, last_year: int = 9999) -> dict[str, int]:
+    """Births per name (lower case) over the given years, both sexes together."""
+    return births_by_name(
+        path, "SELECT name, SUM(births) FROM usNameData WHERE year BETWEEN ? AND ? "
+        "GROUP BY name", (first_year, last_year))
 
 
 def ranked(totals: dict[str, int]) -> list[str]:
