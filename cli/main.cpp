@@ -96,15 +96,16 @@ int runSearch(const cli::Options &options, cli::Output &out)
     const std::optional<NameTable> table = searchTable(options);
     if (!table)
         return kExitInputError;
+    const cli::Columns columns = options.details ? cli::Columns::Details : cli::Columns::Basic;
     bool first = true;
     const bool ok = forEachName(options.operands, out, [&](std::string_view name) {
         const std::vector<ResultRow> rows = lookupName(*table, name);
         if (options.tsv) {
-            cli::printTsv(out, name, rows);
+            cli::printTsv(out, name, *table, rows, columns);
         } else {
             if (!first)
                 out.put('\n');
-            cli::printTable(out, rows);
+            cli::printTable(out, *table, rows, columns);
         }
         first = false;
         return true;

@@ -13,7 +13,7 @@ ParseResult failure(std::string message)
 
 const char *usageText()
 {
-    return "Usage: quillora-lookup [--tsv] [--names FILE] NAME...\n"
+    return "Usage: quillora-lookup [--tsv] [--details] [--names FILE] NAME...\n"
            "       quillora-lookup --key NAME...\n"
            "       quillora-lookup --translate NAME...\n"
            "       quillora-lookup --distance A B\n"
@@ -29,6 +29,17 @@ const char *usageText()
            "Options:\n"
            "  --tsv          print QUERY<TAB>MARK<TAB>ENGLISH<TAB>HAWAIIAN per row; MARK is\n"
            "                 + for an exact match, - for the letter-by-letter row, else empty\n"
+           "  --details      add what each row says about itself: as columns of the table,\n"
+           "                 or as seven more fields after the four of --tsv, in this order:\n"
+           "                 MATCH       the kind of match, as in the table's Match column\n"
+           "                 SOURCE      where the form comes from, in words\n"
+           "                 NOTE        the list's note (via Elizabeth, meaning: joy)\n"
+           "                 MODERN      the modern spelling with ʻokina and kahakō\n"
+           "                 GUIDE       syllables and stress: ka·WI·ka\n"
+           "                 SYLLABLES   the syllables as a list: ka, wi, ka\n"
+           "                 RESPELLING  how an English reader says it: kah-VEE-kah\n"
+           "                 A field the list does not record is empty, as are the last\n"
+           "                 three for a form that is not a Hawaiian word.\n"
            "  --names FILE   search FILE (English<TAB>Hawaiian per line, UTF-8 or UTF-16\n"
            "                 with a byte-order mark, at most 1 GiB) instead of the bundled\n"
            "                 name list\n"
@@ -74,6 +85,8 @@ ParseResult parseArguments(const std::vector<std::string> &arguments)
             return ParseResult{options, {}};
         } else if (argument == "--tsv") {
             options.tsv = true;
+        } else if (argument == "--details") {
+            options.details = true;
         } else if (argument == "--names" || argument.starts_with("--names=")) {
             if (options.namesFile)
                 return failure("--names given more than once");
@@ -100,9 +113,9 @@ ParseResult parseArguments(const std::vector<std::string> &arguments)
     }
 
     options.mode = chosen.value_or(Mode::Search);
-    if (options.mode != Mode::Search && (options.tsv || options.namesFile))
-        return failure("--tsv and --names go with a search, not with --key, --translate or "
-                       "--distance");
+    if (options.mode != Mode::Search && (options.tsv || options.details || options.namesFile))
+        return failure("--tsv, --details and --names go with a search, not with --key, "
+                       "--translate or --distance");
     if (options.operands.empty())
         return failure("no NAME given");
     if (options.mode == Mode::Distance) {

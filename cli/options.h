@@ -12,6 +12,7 @@ struct Options
 {
     Mode mode = Mode::Search;
     bool tsv = false;                   ///< search rows as QUERY, MARK, ENGLISH, HAWAIIAN
+    bool details = false;               ///< search rows with their details (see usageText())
     std::optional<std::string> namesFile; ///< search this list instead of the bundled one
     std::vector<std::string> operands;  ///< names, "-" for standard input
 };

@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -82,8 +84,32 @@ protected:
         return quoted(write("names.txt", "Kathy\tKakai\nCathy\tKakalina\nKatherine\tKakalina").string());
     }
 
+    // Davida's Kawika with all five fields, another with two, and backslashes in every field.
+    std::string davidList()
+    {
+        return quoted(write("david.txt", "David\tKawika\ttrad:bible\tvia Davida\tKāwika\n"
+                                         "David\tKawika\n"
+                                         "Davis\tKa\\wiki\tta\\g\tno\\te\tmo\\dern\n")
+                          .string());
+    }
+
     fs::path m_dir;
 };
+
+std::vector<std::vector<std::string>> tsvRecords(const std::string &out)
+{
+    std::vector<std::vector<std::string>> records;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> &fields = records.emplace_back();
+        std::size_t start = 0;
+        for (std::size_t tab = line.find('\t'); tab != std::string::npos;
+             start = tab + 1, tab = line.find('\t', start))
+            fields.push_back(line.substr(start, tab - start));
+        fields.push_back(line.substr(start));
+    }
+    return records;
+}
 
 TEST_F(LookupTool, SearchPrintsTheWorkedExampleAsTsv)
 {
@@ -175,6 +201,7 @@ TEST_F(LookupTool, ReportsErrorsWithTheirStatus)
          1, "holds NUL bytes"},
         {"--distance a", 2, "two names"},
         {"--key --translate a", 2, "choose one"},
+        {"--details --key Robert", 2, "go with a search"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -318,6 +345,77 @@ TEST_F(LookupTool, CapsTheTablePaddingForHugeNames)
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), "English  Hawaiian  Match\n");
     EXPECT_NE(r.out.find(huge + "  pa        letter-by-letter\n"), std::string::npos);
+}
+
+TEST_F(LookupTool, DetailsAddColumnsToTheTable)
+{
+    const ToolRun r = run("--details --names " + davidList() + " David");
+    EXPECT_EQ(r.status, 0) << r.err;
+    // Columns as wide as their widest cell; a row ends with its last filled cell.
+    EXPECT_EQ(r.out,
+        "English  Hawaiian  Match             Source                                                 "
+        "Note        Modern    Guide      Syllables   Respelling\n"
+        "David    Kawika    exact             traditional form, from the Hawaiian Bible              "
+        "via Davida  Kāwika    ˌkā·WI·ka  kā, wi, ka  kah-VEE-kah\n"
+        "David    Kawika    exact             source not recorded                                    "
+        "                      ka·WI·ka   ka, wi, ka  kah-VEE-kah\n"
+        "Davis    Ka\\\\wiki  near spelling     source: ta\\\\g                                          "
+        "no\\\\te      mo\\\\dern\n"
+        "David    Kawika    letter-by-letter  not in the list: made by rule from the typed spelling  "
+        "                      ka·WI·ka   ka, wi, ka  kah-VEE-kah\n");
+}
+
+TEST_F(LookupTool, DetailsAddSevenEscapedTsvFields)
+{
+    // From standard input too; a list line of two fields gives empty note and modern spelling,
+    // a form that is no Hawaiian word an empty pronunciation, and every field is escaped.
+    const ToolRun r = run("--details --tsv --names " + davidList() + " -", "David\nDa\tvis\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    using Fields = std::vector<std::string>;
+    const std::vector<Fields> expected = {
+        {"David", "+", "David", "Kawika", "exact", "traditional form, from the Hawaiian Bible",
+         "via Davida", "Kāwika", "ˌkā·WI·ka", "kā, wi, ka", "kah-VEE-kah"},
+        {"David", "+", "David", "Kawika", "exact", "source not recorded", "", "", "ka·WI·ka",
+         "ka, wi, ka", "kah-VEE-kah"},
+        {"David", "", "Davis", "Ka\\\\wiki", "near spelling", "source: ta\\\\g", "no\\\\te",
+         "mo\\\\dern", "", "", ""},
+        {"David", "-", "David", "Kawika", "letter-by-letter",
+         "not in the list: made by rule from the typed spelling", "", "", "ka·WI·ka",
+         "ka, wi, ka", "kah-VEE-kah"},
+        {"Da\\tvis", "", "Davis", "Ka\\\\wiki", "sound-alike", "source: ta\\\\g",
+         "no\\\\te", "mo\\\\dern", "", "", ""},
+        {"Da\\tvis", "-", "Da\\tvis", "Ka\\twika", "letter-by-letter",
+         "not in the list: made by rule from the typed spelling", "", "", "", "", ""},
+    };
+    EXPECT_EQ(tsvRecords(r.out), expected);
+}
+
+TEST_F(LookupTool, DetailsOfTheBundledListNameTheirSource)
+{
+    const ToolRun table = run("--details David");
+    EXPECT_EQ(table.status, 0) << table.err;
+    const std::size_t kawika = table.out.find("\nDavid    Kawika    exact ");
+    ASSERT_NE(kawika, std::string::npos) << table.out;
+    const std::string row = table.out.substr(kawika + 1, table.out.find('\n', kawika + 1) - kawika);
+    EXPECT_NE(row.find("from the Hawaiian Bible"), std::string::npos) << row;
+    EXPECT_NE(row.find("kah-VEE-kah"), std::string::npos) << row;
+
+    // Eleven fields with the flag, four without: scripts written for four keep working.
+    const auto detailed = tsvRecords(run("--details --tsv David").out);
+    const auto plain = tsvRecords(run("--tsv David").out);
+    ASSERT_EQ(detailed.size(), plain.size());
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        ASSERT_EQ(plain[i].size(), 4U);
+        ASSERT_EQ(detailed[i].size(), 11U);
+        EXPECT_TRUE(std::equal(plain[i].begin(), plain[i].end(), detailed[i].begin()));
+    }
+    const auto exact = std::find_if(detailed.begin(), detailed.end(),
+        [](const auto &fields) { return fields[1] == "+" && fields[3] == "Kawika"; });
+    ASSERT_NE(exact, detailed.end());
+    EXPECT_EQ((*exact)[5], "traditional form, from the Hawaiian Bible");
+    EXPECT_EQ((*exact)[7], "Kāwika");
+    EXPECT_EQ((*exact)[9], "kā, wi, ka"); // the modern spelling's long ā
+    EXPECT_EQ(detailed.back()[9], "ka, wi, ka"); // the letter-by-letter Kawika has none
 }
 
 } // namespace
