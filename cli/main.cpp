@@ -5,6 +5,7 @@
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/resultprinter.h"
+#include "cli/sayword.h"
 #include "engine/bundled.h"
 #include "engine/lookup.h"
 #include "engine/stringutils.h"
@@ -153,6 +154,16 @@ int runDistance(const cli::Options &options, cli::Output &out)
     return ok ? kExitSuccess : kExitInputError;
 }
 
+int runSay(const cli::Options &options, cli::Output &out)
+{
+    const speech::Status status = cli::writeSpokenWord(*options.sayWord, *options.wavFile, out);
+    if (!status.ok()) {
+        printError(status.message);
+        return kExitInputError;
+    }
+    return kExitSuccess;
+}
+
 int run(const cli::Options &options, cli::Output &out)
 {
     switch (options.mode) {
@@ -171,6 +182,8 @@ int run(const cli::Options &options, cli::Output &out)
         return runPerName(options, out, [](std::string_view name) { return Translate(name); });
     case cli::Mode::Distance:
         return runDistance(options, out);
+    case cli::Mode::Say:
+        return runSay(options, out);
     }
     return kExitSuccess;
 }

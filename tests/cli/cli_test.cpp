@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -202,6 +204,15 @@ TEST_F(LookupTool, ReportsErrorsWithTheirStatus)
         {"--distance a", 2, "two names"},
         {"--key --translate a", 2, "choose one"},
         {"--details --key Robert", 2, "go with a search"},
+        {"--say Kawika", 2, "--say needs --wav FILE"},
+        {"--wav out.wav Kathy", 2, "--wav goes with --say"},
+        {"--say Kawika --wav", 2, "--wav needs a FILE"},
+        {"--say Kawika --wav=", 2, "--wav needs a FILE, not an empty name"},
+        {"--say", 2, "--say needs a WORD"},
+        {"--say Kawika --say Lopaka --wav out.wav", 2, "--say given more than once"},
+        {"--say Kawika --wav out.wav David", 2, "no NAME"},
+        {"--translate --say Kawika --wav out.wav", 2, "choose one"},
+        {"--tsv --say Kawika --wav out.wav", 2, "go with a search"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -416,6 +427,113 @@ TEST_F(LookupTool, DetailsOfTheBundledListNameTheirSource)
     EXPECT_EQ((*exact)[7], "Kāwika");
     EXPECT_EQ((*exact)[9], "kā, wi, ka"); // the modern spelling's long ā
     EXPECT_EQ(detailed.back()[9], "ka, wi, ka"); // the letter-by-letter Kawika has none
+}
+
+struct WavFile
+{
+    std::string format; // the header's tags and PCM fields, as read
+    std::uint32_t sampleRate = 0;
+    std::vector<std::int16_t> samples;
+};
+
+std::uint32_t littleEndian(const std::string &bytes, std::size_t at, std::size_t size)
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = size; i-- > 0;)
+        value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
+    return value;
+}
+
+// Reads a canonical 44-byte-header WAV file; its format summarised as text for one comparison.
+WavFile readWav(const std::string &bytes)
+{
+    WavFile wav;
+    if (bytes.size() < 44)
+        return wav;
+    wav.format = bytes.substr(0, 4) + " " + std::to_string(littleEndian(bytes, 4, 4) + 8) + " "
+                 + bytes.substr(8, 8) + " fmt size " + std::to_string(littleEndian(bytes, 16, 4))
+                 + " format " + std::to_string(littleEndian(bytes, 20, 2)) + " channels "
+                 + std::to_string(littleEndian(bytes, 22, 2)) + " bits "
+                 + std::to_string(littleEndian(bytes, 34, 2)) + " " + bytes.substr(36, 4) + " "
+                 + std::to_string(littleEndian(bytes, 40, 4) + 44);
+    wav.sampleRate = littleEndian(bytes, 24, 4);
+    for (std::size_t at = 44; at + 1 < bytes.size(); at += 2)
+        wav.samples.push_back(static_cast<std::int16_t>(littleEndian(bytes, at, 2)));
+    return wav;
+}
+
+std::string readFile(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST_F(LookupTool, SaysAHawaiianFormIntoAWavFile)
+{
+    // The plain form and the modern spelling, to a file and to standard output.
+    for (const std::string word : {"Kawika", "Kāwika"}) {
+        SCOPED_TRACE(word);
+        const fs::path file = m_dir / "said.wav";
+        const ToolRun r = run("--say " + quoted(word) + " --wav " + quoted(file.string()));
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "");
+        const std::string bytes = readFile(file);
+        const WavFile wav = readWav(bytes);
+        EXPECT_EQ(wav.format, "RIFF " + std::to_string(bytes.size())
+                                  + " WAVEfmt  fmt size 16 format 1 channels 1 bits 16 data "
+                                  + std::to_string(bytes.size()));
+        ASSERT_GT(wav.sampleRate, 0U);
+        const double seconds = static_cast<double>(wav.samples.size()) / wav.sampleRate;
+        EXPECT_GE(seconds, 0.3);
+        EXPECT_LE(seconds, 4.0);
+        double squares = 0;
+        for (const std::int16_t sample : wav.samples)
+            squares += static_cast<double>(sample) * sample;
+        // Speech, not silence: a spoken name's RMS is thousands; 300 is 1 % of full scale.
+        EXPECT_GT(std::sqrt(squares / static_cast<double>(wav.samples.size())), 300.0);
+
+        EXPECT_EQ(run("--say " + quoted(word) + " --wav -").out, bytes);
+    }
+}
+
+TEST_F(LookupTool, ReportsWhatKeepsAWordFromBeingSaid)
+{
+    fs::create_directories(m_dir / "empty");
+    struct Case
+    {
+        std::string environment;
+        std::string arguments;
+        const char *inError;
+    };
+    const std::string wav = quoted((m_dir / "said.wav").string());
+    std::vector<Case> cases = {
+        {"", "--say '' --wav " + wav, "There is nothing to say."},
+        {"", "--say ' ' --wav " + wav, "There is nothing to say."},
+        {"", "--say 'Ka\xFFwika' --wav " + wav, "not valid UTF-8"},
+        {"", "--say Kawika --wav " + quoted((m_dir / "no" / "said.wav").string()),
+         "/no/said.wav: No such file or directory"},
+        {"", "--say Kawika --wav " + quoted(m_dir.string()), "Is a directory"},
+        {"", "--say Kawika --wav /dev/full", "Cannot write /dev/full: No space left on device"},
+        {"ESPEAK_DATA_PATH=" + quoted((m_dir / "empty").string()), "--say Kawika --wav " + wav,
+         "espeak-ng could not read its data"},
+    };
+#ifdef QUILLORA_ESPEAK_DATA_DIR
+    // The installed phoneme tables and no voice at all.
+    const fs::path noVoice = m_dir / "no-voice";
+    fs::create_directories(noVoice);
+    for (const char *file : {"phontab", "phonindex", "phondata", "intonations"})
+        fs::create_symlink(fs::path(QUILLORA_ESPEAK_DATA_DIR) / file, noVoice / file);
+    cases.push_back({"ESPEAK_DATA_PATH=" + quoted(noVoice.string()), "--say Kawika --wav " + wav,
+                     "The espeak-ng voice \"haw\" is not installed"});
+#endif
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.environment + " " + c.arguments);
+        const ToolRun r = shell(c.environment + " " + tool() + " " + c.arguments);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find(c.inError), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("Usage:"), std::string::npos) << r.err;
+        EXPECT_FALSE(fs::exists(m_dir / "said.wav")); // nothing written when nothing was said
+    }
 }
 
 } // namespace
