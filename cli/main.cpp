@@ -5,6 +5,7 @@
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/resultprinter.h"
+#include "cli/sayword.h"
 #include "engine/bundled.h"
 #include "engine/lookup.h"
 #include "engine/stringutils.h"
@@ -96,15 +97,16 @@ int runSearch(const cli::Options &options, cli::Output &out)
     const std::optional<NameTable> table = searchTable(options);
     if (!table)
         return kExitInputError;
+    const cli::Columns columns = options.details ? cli::Columns::Details : cli::Columns::Basic;
     bool first = true;
     const bool ok = forEachName(options.operands, out, [&](std::string_view name) {
         const std::vector<ResultRow> rows = lookupName(*table, name);
         if (options.tsv) {
-            cli::printTsv(out, name, rows);
+            cli::printTsv(out, name, *table, rows, columns);
         } else {
             if (!first)
                 out.put('\n');
-            cli::printTable(out, rows);
+            cli::printTable(out, *table, rows, columns);
         }
         first = false;
         return true;
@@ -152,6 +154,16 @@ int runDistance(const cli::Options &options, cli::Output &out)
     return ok ? kExitSuccess : kExitInputError;
 }
 
+int runSay(const cli::Options &options, cli::Output &out)
+{
+    const speech::Status status = cli::writeSpokenWord(*options.sayWord, *options.wavFile, out);
+    if (!status.ok()) {
+        printError(status.message);
+        return kExitInputError;
+    }
+    return kExitSuccess;
+}
+
 int run(const cli::Options &options, cli::Output &out)
 {
     switch (options.mode) {
@@ -170,6 +182,8 @@ int run(const cli::Options &options, cli::Output &out)
         return runPerName(options, out, [](std::string_view name) { return Translate(name); });
     case cli::Mode::Distance:
         return runDistance(options, out);
+    case cli::Mode::Say:
+        return runSay(options, out);
     }
     return kExitSuccess;
 }

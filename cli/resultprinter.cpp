@@ -1,5 +1,6 @@
 #include "resultprinter.h"
 
+#include "engine/rowdetails.h"
 #include "engine/utf8.h"
 
 #include <algorithm>
@@ -44,9 +45,13 @@ void TableWriter::print(Output &out) const
         }
     }
     const auto printLine = [&](const std::vector<std::string> &cells) {
-        for (std::size_t column = 0; column < cells.size(); ++column) {
+        // Empty cells at the end of a line leave no padding behind.
+        const auto filled = std::find_if(cells.rbegin(), cells.rend(),
+            [](const std::string &cell) { return !cell.empty(); });
+        const std::size_t count = static_cast<std::size_t>(cells.rend() - filled);
+        for (std::size_t column = 0; column < count; ++column) {
             out.write(cells[column]);
-            if (column + 1 == cells.size())
+            if (column + 1 == count)
                 break;
             const std::size_t width = utf8::length(cells[column]);
             const std::size_t padding = width < widths[column] ? widths[column] - width : 0;
@@ -74,19 +79,53 @@ std::string_view kindLabel(MatchKind kind)
     return {};
 }
 
-void printTable(Output &out, const std::vector<ResultRow> &rows)
+namespace {
+
+RowDetails detailsOf(const NameTable &table, const ResultRow &row)
 {
-    TableWriter table({"English", "Hawaiian", "Match"});
-    for (const ResultRow &row : rows)
-        table.addRow({row.english, row.hawaiian, kindLabel(row.kind)});
-    table.print(out);
+    if (!row.tableRow)
+        return rowDetails(row.kind, row.hawaiian, {}, {}, {});
+    const NameRecord record = table[*row.tableRow];
+    return rowDetails(row.kind, row.hawaiian, record.provenance, record.note, record.modern);
 }
 
-void printTsv(Output &out, std::string_view query, const std::vector<ResultRow> &rows)
+} // namespace
+
+void printTable(Output &out, const NameTable &table, const std::vector<ResultRow> &rows,
+                Columns columns)
+{
+    if (columns == Columns::Basic) {
+        TableWriter basic({"English", "Hawaiian", "Match"});
+        for (const ResultRow &row : rows)
+            basic.addRow({row.english, row.hawaiian, kindLabel(row.kind)});
+        basic.print(out);
+        return;
+    }
+    TableWriter detailed({"English", "Hawaiian", "Match", "Source", "Note", "Modern", "Guide",
+                          "Syllables", "Respelling"});
+    for (const ResultRow &row : rows) {
+        const RowDetails details = detailsOf(table, row);
+        detailed.addRow({row.english, row.hawaiian, kindLabel(row.kind), details.source,
+                         details.note, details.modernSpelling, details.syllableGuide,
+                         details.syllables, details.respelling});
+    }
+    detailed.print(out);
+}
+
+void printTsv(Output &out, std::string_view query, const NameTable &table,
+              const std::vector<ResultRow> &rows, Columns columns)
 {
     TsvWriter tsv(out);
-    for (const ResultRow &row : rows)
-        tsv.record({query, rowMark(row.kind), row.english, row.hawaiian});
+    for (const ResultRow &row : rows) {
+        if (columns == Columns::Basic) {
+            tsv.record({query, rowMark(row.kind), row.english, row.hawaiian});
+            continue;
+        }
+        const RowDetails details = detailsOf(table, row);
+        tsv.record({query, rowMark(row.kind), row.english, row.hawaiian, kindLabel(row.kind),
+                    details.source, details.note, details.modernSpelling, details.syllableGuide,
+                    details.syllables, details.respelling});
+    }
 }
 
 } // namespace quillora::cli

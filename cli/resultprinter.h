@@ -25,13 +25,14 @@ private:
 
 /// An aligned text table: a header line, then one line per row, columns two spaces apart. A
 /// column is as wide as its widest cell, counting only cells of up to kMaxPaddedWidth
-/// characters: a longer cell (a name of a megabyte) is printed whole and pushes the rest of its
-/// own line right, but pads no other line. Cells are escaped like TSV fields, so that every row
+/// characters (the longest source in words fits): a longer cell (a name of a megabyte) is
+/// printed whole and pushes the rest of its own line right, but pads no other line. Empty cells
+/// at the end of a line are left out, padding and all. Cells are escaped like TSV fields, so that every row
 /// stays on one line.
 class TableWriter
 {
 public:
-    static constexpr std::size_t kMaxPaddedWidth = 40;
+    static constexpr std::size_t kMaxPaddedWidth = 60;
 
     explicit TableWriter(std::vector<std::string> headers);
     void addRow(std::initializer_list<std::string_view> cells);
@@ -45,11 +46,22 @@ private:
 /// The words the table uses for each kind of row.
 std::string_view kindLabel(MatchKind kind);
 
-/// The search's rows as a table with the columns English, Hawaiian and Match.
-void printTable(Output &out, const std::vector<ResultRow> &rows);
+/// What the search prints of each row.
+enum class Columns {
+    Basic,   ///< the English name, the Hawaiian form and the kind of match
+    Details, ///< those, then the row's details: source, note, modern spelling, pronunciation
+};
 
-/// The search's rows as TSV, one line per row: QUERY, MARK, ENGLISH, HAWAIIAN. MARK is "+" for
-/// an exact match, "-" for the letter-by-letter row, else empty.
-void printTsv(Output &out, std::string_view query, const std::vector<ResultRow> &rows);
+/// The search's rows as a table with the columns English, Hawaiian and Match, and with
+/// Columns::Details, Source, Note, Modern, Guide, Syllables and Respelling. `table` is the one
+/// searched, whose rows give the details.
+void printTable(Output &out, const NameTable &table, const std::vector<ResultRow> &rows,
+                Columns columns);
+
+/// The search's rows as TSV, one line per row: QUERY, MARK, ENGLISH, HAWAIIAN; with
+/// Columns::Details, then MATCH, SOURCE, NOTE, MODERN, GUIDE, SYLLABLES, RESPELLING (see the
+/// usage text). MARK is "+" for an exact match, "-" for the letter-by-letter row, else empty.
+void printTsv(Output &out, std::string_view query, const NameTable &table,
+              const std::vector<ResultRow> &rows, Columns columns);
 
 } // namespace quillora::cli

@@ -5,10 +5,14 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -82,8 +86,32 @@ protected:
         return quoted(write("names.txt", "Kathy\tKakai\nCathy\tKakalina\nKatherine\tKakalina").string());
     }
 
+    // Davida's Kawika with all five fields, another with two, and backslashes in every field.
+    std::string davidList()
+    {
+        return quoted(write("david.txt", "David\tKawika\ttrad:bible\tvia Davida\tKāwika\n"
+                                         "David\tKawika\n"
+                                         "Davis\tKa\\wiki\tta\\g\tno\\te\tmo\\dern\n")
+                          .string());
+    }
+
     fs::path m_dir;
 };
+
+std::vector<std::vector<std::string>> tsvRecords(const std::string &out)
+{
+    std::vector<std::vector<std::string>> records;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> &fields = records.emplace_back();
+        std::size_t start = 0;
+        for (std::size_t tab = line.find('\t'); tab != std::string::npos;
+             start = tab + 1, tab = line.find('\t', start))
+            fields.push_back(line.substr(start, tab - start));
+        fields.push_back(line.substr(start));
+    }
+    return records;
+}
 
 TEST_F(LookupTool, SearchPrintsTheWorkedExampleAsTsv)
 {
@@ -175,6 +203,16 @@ TEST_F(LookupTool, ReportsErrorsWithTheirStatus)
          1, "holds NUL bytes"},
         {"--distance a", 2, "two names"},
         {"--key --translate a", 2, "choose one"},
+        {"--details --key Robert", 2, "go with a search"},
+        {"--say Kawika", 2, "--say needs --wav FILE"},
+        {"--wav out.wav Kathy", 2, "--wav goes with --say"},
+        {"--say Kawika --wav", 2, "--wav needs a FILE"},
+        {"--say Kawika --wav=", 2, "--wav needs a FILE, not an empty name"},
+        {"--say", 2, "--say needs a WORD"},
+        {"--say Kawika --say Lopaka --wav out.wav", 2, "--say given more than once"},
+        {"--say Kawika --wav out.wav David", 2, "no NAME"},
+        {"--translate --say Kawika --wav out.wav", 2, "choose one"},
+        {"--tsv --say Kawika --wav out.wav", 2, "go with a search"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -318,6 +356,184 @@ TEST_F(LookupTool, CapsTheTablePaddingForHugeNames)
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), "English  Hawaiian  Match\n");
     EXPECT_NE(r.out.find(huge + "  pa        letter-by-letter\n"), std::string::npos);
+}
+
+TEST_F(LookupTool, DetailsAddColumnsToTheTable)
+{
+    const ToolRun r = run("--details --names " + davidList() + " David");
+    EXPECT_EQ(r.status, 0) << r.err;
+    // Columns as wide as their widest cell; a row ends with its last filled cell.
+    EXPECT_EQ(r.out,
+        "English  Hawaiian  Match             Source                                                 "
+        "Note        Modern    Guide      Syllables   Respelling\n"
+        "David    Kawika    exact             traditional form, from the Hawaiian Bible              "
+        "via Davida  Kāwika    ˌkā·WI·ka  kā, wi, ka  kah-VEE-kah\n"
+        "David    Kawika    exact             source not recorded                                    "
+        "                      ka·WI·ka   ka, wi, ka  kah-VEE-kah\n"
+        "Davis    Ka\\\\wiki  near spelling     source: ta\\\\g                                          "
+        "no\\\\te      mo\\\\dern\n"
+        "David    Kawika    letter-by-letter  not in the list: made by rule from the typed spelling  "
+        "                      ka·WI·ka   ka, wi, ka  kah-VEE-kah\n");
+}
+
+TEST_F(LookupTool, DetailsAddSevenEscapedTsvFields)
+{
+    // From standard input too; a list line of two fields gives empty note and modern spelling,
+    // a form that is no Hawaiian word an empty pronunciation, and every field is escaped.
+    const ToolRun r = run("--details --tsv --names " + davidList() + " -", "David\nDa\tvis\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    using Fields = std::vector<std::string>;
+    const std::vector<Fields> expected = {
+        {"David", "+", "David", "Kawika", "exact", "traditional form, from the Hawaiian Bible",
+         "via Davida", "Kāwika", "ˌkā·WI·ka", "kā, wi, ka", "kah-VEE-kah"},
+        {"David", "+", "David", "Kawika", "exact", "source not recorded", "", "", "ka·WI·ka",
+         "ka, wi, ka", "kah-VEE-kah"},
+        {"David", "", "Davis", "Ka\\\\wiki", "near spelling", "source: ta\\\\g", "no\\\\te",
+         "mo\\\\dern", "", "", ""},
+        {"David", "-", "David", "Kawika", "letter-by-letter",
+         "not in the list: made by rule from the typed spelling", "", "", "ka·WI·ka",
+         "ka, wi, ka", "kah-VEE-kah"},
+        {"Da\\tvis", "", "Davis", "Ka\\\\wiki", "sound-alike", "source: ta\\\\g",
+         "no\\\\te", "mo\\\\dern", "", "", ""},
+        {"Da\\tvis", "-", "Da\\tvis", "Ka\\twika", "letter-by-letter",
+         "not in the list: made by rule from the typed spelling", "", "", "", "", ""},
+    };
+    EXPECT_EQ(tsvRecords(r.out), expected);
+}
+
+TEST_F(LookupTool, DetailsOfTheBundledListNameTheirSource)
+{
+    const ToolRun table = run("--details David");
+    EXPECT_EQ(table.status, 0) << table.err;
+    const std::size_t kawika = table.out.find("\nDavid    Kawika    exact ");
+    ASSERT_NE(kawika, std::string::npos) << table.out;
+    const std::string row = table.out.substr(kawika + 1, table.out.find('\n', kawika + 1) - kawika);
+    EXPECT_NE(row.find("from the Hawaiian Bible"), std::string::npos) << row;
+    EXPECT_NE(row.find("kah-VEE-kah"), std::string::npos) << row;
+
+    // Eleven fields with the flag, four without: scripts written for four keep working.
+    const auto detailed = tsvRecords(run("--details --tsv David").out);
+    const auto plain = tsvRecords(run("--tsv David").out);
+    ASSERT_EQ(detailed.size(), plain.size());
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        ASSERT_EQ(plain[i].size(), 4U);
+        ASSERT_EQ(detailed[i].size(), 11U);
+        EXPECT_TRUE(std::equal(plain[i].begin(), plain[i].end(), detailed[i].begin()));
+    }
+    const auto exact = std::find_if(detailed.begin(), detailed.end(),
+        [](const auto &fields) { return fields[1] == "+" && fields[3] == "Kawika"; });
+    ASSERT_NE(exact, detailed.end());
+    EXPECT_EQ((*exact)[5], "traditional form, from the Hawaiian Bible");
+    EXPECT_EQ((*exact)[7], "Kāwika");
+    EXPECT_EQ((*exact)[9], "kā, wi, ka"); // the modern spelling's long ā
+    EXPECT_EQ(detailed.back()[9], "ka, wi, ka"); // the letter-by-letter Kawika has none
+}
+
+struct WavFile
+{
+    std::string format; // the header's tags and PCM fields, as read
+    std::uint32_t sampleRate = 0;
+    std::vector<std::int16_t> samples;
+};
+
+std::uint32_t littleEndian(const std::string &bytes, std::size_t at, std::size_t size)
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = size; i-- > 0;)
+        value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
+    return value;
+}
+
+// Reads a canonical 44-byte-header WAV file; its format summarised as text for one comparison.
+WavFile readWav(const std::string &bytes)
+{
+    WavFile wav;
+    if (bytes.size() < 44)
+        return wav;
+    wav.format = bytes.substr(0, 4) + " " + std::to_string(littleEndian(bytes, 4, 4) + 8) + " "
+                 + bytes.substr(8, 8) + " fmt size " + std::to_string(littleEndian(bytes, 16, 4))
+                 + " format " + std::to_string(littleEndian(bytes, 20, 2)) + " channels "
+                 + std::to_string(littleEndian(bytes, 22, 2)) + " bits "
+                 + std::to_string(littleEndian(bytes, 34, 2)) + " " + bytes.substr(36, 4) + " "
+                 + std::to_string(littleEndian(bytes, 40, 4) + 44);
+    wav.sampleRate = littleEndian(bytes, 24, 4);
+    for (std::size_t at = 44; at + 1 < bytes.size(); at += 2)
+        wav.samples.push_back(static_cast<std::int16_t>(littleEndian(bytes, at, 2)));
+    return wav;
+}
+
+std::string readFile(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST_F(LookupTool, SaysAHawaiianFormIntoAWavFile)
+{
+    // The plain form and the modern spelling, to a file and to standard output.
+    for (const std::string word : {"Kawika", "Kāwika"}) {
+        SCOPED_TRACE(word);
+        const fs::path file = m_dir / "said.wav";
+        const ToolRun r = run("--say " + quoted(word) + " --wav " + quoted(file.string()));
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "");
+        const std::string bytes = readFile(file);
+        const WavFile wav = readWav(bytes);
+        EXPECT_EQ(wav.format, "RIFF " + std::to_string(bytes.size())
+                                  + " WAVEfmt  fmt size 16 format 1 channels 1 bits 16 data "
+                                  + std::to_string(bytes.size()));
+        ASSERT_GT(wav.sampleRate, 0U);
+        const double seconds = static_cast<double>(wav.samples.size()) / wav.sampleRate;
+        EXPECT_GE(seconds, 0.3);
+        EXPECT_LE(seconds, 4.0);
+        double squares = 0;
+        for (const std::int16_t sample : wav.samples)
+            squares += static_cast<double>(sample) * sample;
+        // Speech, not silence: a spoken name's RMS is thousands; 300 is 1 % of full scale.
+        EXPECT_GT(std::sqrt(squares / static_cast<double>(wav.samples.size())), 300.0);
+
+        EXPECT_EQ(run("--say " + quoted(word) + " --wav -").out, bytes);
+    }
+}
+
+TEST_F(LookupTool, ReportsWhatKeepsAWordFromBeingSaid)
+{
+    fs::create_directories(m_dir / "empty");
+    struct Case
+    {
+        std::string environment;
+        std::string arguments;
+        const char *inError;
+    };
+    const std::string wav = quoted((m_dir / "said.wav").string());
+    std::vector<Case> cases = {
+        {"", "--say '' --wav " + wav, "There is nothing to say."},
+        {"", "--say ' ' --wav " + wav, "There is nothing to say."},
+        {"", "--say 'Ka\xFFwika' --wav " + wav, "not valid UTF-8"},
+        {"", "--say Kawika --wav " + quoted((m_dir / "no" / "said.wav").string()),
+         "/no/said.wav: No such file or directory"},
+        {"", "--say Kawika --wav " + quoted(m_dir.string()), "Is a directory"},
+        {"", "--say Kawika --wav /dev/full", "Cannot write /dev/full: No space left on device"},
+        {"ESPEAK_DATA_PATH=" + quoted((m_dir / "empty").string()), "--say Kawika --wav " + wav,
+         "espeak-ng could not read its data"},
+    };
+#ifdef QUILLORA_ESPEAK_DATA_DIR
+    // The installed phoneme tables and no voice at all.
+    const fs::path noVoice = m_dir / "no-voice";
+    fs::create_directories(noVoice);
+    for (const char *file : {"phontab", "phonindex", "phondata", "intonations"})
+        fs::create_symlink(fs::path(QUILLORA_ESPEAK_DATA_DIR) / file, noVoice / file);
+    cases.push_back({"ESPEAK_DATA_PATH=" + quoted(noVoice.string()), "--say Kawika --wav " + wav,
+                     "The espeak-ng voice \"haw\" is not installed"});
+#endif
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.environment + " " + c.arguments);
+        const ToolRun r = shell(c.environment + " " + tool() + " " + c.arguments);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find(c.inError), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("Usage:"), std::string::npos) << r.err;
+        EXPECT_FALSE(fs::exists(m_dir / "said.wav")); // nothing written when nothing was said
+    }
 }
 
 } // namespace
