@@ -51,6 +51,16 @@ char32_t longVowel(char32_t vowel)
     }
 }
 
+// The vowel without its kahakō; any other letter as it is.
+char32_t shortVowel(char32_t letter)
+{
+    for (const char32_t vowel : {U'a', U'e', U'i', U'o', U'u'}) {
+        if (letter == longVowel(vowel))
+            return vowel;
+    }
+    return letter;
+}
+
 // `word` with every letter upper-cased (ā → Ā): the stressed syllable of a guide.
 std::string upperCased(std::string_view word)
 {
@@ -287,7 +297,8 @@ std::string Pronunciation::syllableList() const
     for (const Syllable &syllable : syllables) {
         if (!list.empty())
             list += ", ";
-        list += syllable.text;
+        for (const char32_t cp : utf8::decode(syllable.text))
+            utf8::append(list, shortVowel(cp));
     }
     return list;
 }

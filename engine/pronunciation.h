@@ -38,7 +38,9 @@ struct Pronunciation
     /// capitals: Kawika → "kah-VEE-kah". Words are separated by a space.
     std::string respelling;
 
-    /// The syllables as a list for reading: "ka, wi, ka".
+    /// The syllables as a list for reading, in the letters the list writes a form with: kahakō
+    /// left to the guide, the ʻokina kept since it is a consonant. Kāwika → "ka, wi, ka",
+    /// Hauʻoli → "hau, ʻo, li".
     std::string syllableList() const;
 
     bool operator==(const Pronunciation &) const = default;

