@@ -5,6 +5,7 @@
 #include "windows/cellgraphics.h"
 #include "windows/listbox.h"
 #include "windows/menubar1.h"
+#include "windows/rowcolors.h"
 #include "windows/windowregistry.h"
 
 #include <QEvent>
@@ -27,8 +28,6 @@ constexpr QSize kMaximumContentSize(32000, 32000);
 constexpr int kListTop = 100;
 constexpr int kListOverhang = 1;
 
-constexpr QColor kStripeColor(0xED, 0xF3, 0xFE);
-constexpr QColor kSeparatorColor(0xD9, 0xD9, 0xD9);
 constexpr int kTextInset = 5;
 
 QString fromUtf8(const std::string &text)
@@ -175,11 +174,13 @@ void Window1::TranslateName(const QString &name)
 bool Window1::lData_CellBackgroundPaint(CellGraphics &g, int row, int /*column*/)
 {
     // Even rows are striped whatever they hold; the selection highlight is drawn over the stripe.
+    // The colours follow the theme's lightness, so that its text stays readable on them.
+    const RowColors colors = rowColors(m_lData->palette());
     if (row % 2 == 0) {
-        g.setForeColor(kStripeColor);
+        g.setForeColor(colors.stripe);
         g.FillRect(0, 0, g.Width(), g.Height());
     }
-    g.setForeColor(kSeparatorColor);
+    g.setForeColor(colors.separator);
     g.DrawLine(g.Width() - 1, 0, g.Width() - 1, g.Height());
     return false;
 }
