@@ -8,13 +8,18 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <utility>
+
 namespace quillora {
 
 namespace {
 
-std::unique_ptr<MenuBar1> &menuBarSlot()
+// A plain pointer, released by the finalisation step, not an owner with a destructor: when the
+// display goes away, Qt ends the process with exit(), and an owning static would then take the
+// menus down after the windowing system has gone, which crashes.
+MenuBar1 *&menuBarSlot()
 {
-    static std::unique_ptr<MenuBar1> slot;
+    static MenuBar1 *slot = nullptr;
     return slot;
 }
 
@@ -32,15 +37,15 @@ MenuBar1::~MenuBar1() = default;
 
 MenuBar1 *MenuBar1::instance()
 {
-    auto &slot = menuBarSlot();
+    MenuBar1 *&slot = menuBarSlot();
     if (!slot)
-        slot = std::make_unique<MenuBar1>();
-    return slot.get();
+        slot = new MenuBar1;
+    return slot;
 }
 
 void MenuBar1::release()
 {
-    menuBarSlot().reset();
+    delete std::exchange(menuBarSlot(), nullptr);
 }
 
 QMenu *MenuBar1::addMenu(const QString &name, const QString &text)
