@@ -1,7 +1,5 @@
 #include "windows/menubar1.h"
 
-#include "windows/editcommands.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QMainWindow>
@@ -93,6 +91,7 @@ void MenuBar1::createEditMenu()
                         EditCommand command) {
         QAction *action = addItem(menu, name, text, shortcut);
         connect(action, &QAction::triggered, this, [command] { runEditCommand(command); });
+        m_editItems.append({action, command});
     };
     editItem(QStringLiteral("EditUndo"), tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
         EditCommand::Undo);
@@ -107,6 +106,19 @@ void MenuBar1::createEditMenu()
     addSeparator(menu, QStringLiteral("UntitledMenu0"));
     editItem(QStringLiteral("EditSelectAll"), tr("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A),
         EditCommand::SelectAll);
+
+    // An item that cannot act is disabled, and its shortcut then goes to the focused widget,
+    // which handles the standard editing keys itself in the same way.
+    connect(menu, &QMenu::aboutToShow, this, &MenuBar1::updateEditItems);
+    connect(qApp, &QApplication::focusChanged, this, &MenuBar1::updateEditItems);
+    updateEditItems();
+}
+
+void MenuBar1::updateEditItems()
+{
+    QWidget *focus = QApplication::focusWidget();
+    for (const auto &[action, command] : std::as_const(m_editItems))
+        action->setEnabled(canRunEditCommand(command, focus));
 }
 
 void MenuBar1::createHelpMenu()
