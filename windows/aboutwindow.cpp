@@ -1,6 +1,7 @@
 #include "windows/aboutwindow.h"
 
 #include "windows/buildversion.h"
+#include "windows/closekeys.h"
 #include "windows/menubar1.h"
 #include "windows/pictures.h"
 #include "windows/styledtextfield.h"
@@ -105,6 +106,7 @@ AboutWindow::AboutWindow()
     setFixedSize(kWindowWidth, kHeightWithCredits);
     CreateControls();
     MenuBar1::instance()->addShortcutsTo(this);
+    closeOnEscapeAndCloseKeys(this);
     WindowRegistry::add(this);
 }
 
