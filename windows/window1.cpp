@@ -13,8 +13,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-
-#include <limits>
+#include <QToolTip>
 
 namespace quillora {
 
@@ -89,7 +88,9 @@ void Window1::CreateControls()
     m_eName = new QLineEdit(content);
     m_eName->setObjectName(QStringLiteral("eName"));
     m_eName->setGeometry(20, 35, 258, 22);
-    m_eName->setMaxLength(std::numeric_limits<int>::max()); // no length limit
+    // A paste longer than the field holds is cut there, and the field says so.
+    m_eName->setMaxLength(kMaxNameLength);
+    connect(m_eName, &QLineEdit::inputRejected, this, &Window1::eName_InputRejected);
 
     m_pFind = new QPushButton(tr("Find"), content);
     m_pFind->setObjectName(QStringLiteral("pFind"));
@@ -141,6 +142,15 @@ bool Window1::eventFilter(QObject *watched, QEvent *event)
 void Window1::ParseNameList()
 {
     m_records = parseNameList(m_nameList());
+}
+
+void Window1::eName_InputRejected()
+{
+    if (m_eName->text().size() < m_eName->maxLength())
+        return;
+    QToolTip::showText(m_eName->mapToGlobal(QPoint(0, m_eName->height())),
+        tr("A name can have up to %L1 characters; the rest was left out.").arg(kMaxNameLength),
+        m_eName);
 }
 
 void Window1::pFind_Action()

@@ -57,6 +57,11 @@ public:
     /// The platform's standard line end, which ends the dragged rows.
     static QString lineEnd();
 
+    /// The most characters the name field holds. Far beyond any name, and short enough that the
+    /// field, which lays out its whole text at every repaint (each blink of the caret included),
+    /// stays cheap to draw.
+    static constexpr int kMaxNameLength = 10000;
+
     void pFind_Action();
 
 protected:
@@ -66,6 +71,7 @@ private:
     void Layout();
     void CreateControls();
     void placeAnchoredControls();
+    void eName_InputRejected();
 
     NameListSource m_nameList;
     NameTable m_records;
