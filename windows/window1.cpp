@@ -155,8 +155,20 @@ void Window1::eName_InputRejected()
 
 void Window1::pFind_Action()
 {
-    // The text goes to the lookup as typed: untrimmed, in its case, also when empty.
-    TranslateName(m_eName->text());
+    // The text goes to the lookup as the field shows it: untrimmed, in its case, also when empty.
+    TranslateName(nameAsShown(m_eName->text()));
+}
+
+QString Window1::nameAsShown(QString text)
+{
+    // The characters that the line edit draws as spaces, and the tab, which it draws as a gap.
+    for (QChar &character : text) {
+        if (character.unicode() < 0x20 || character == QChar::LineSeparator
+            || character == QChar::ParagraphSeparator
+            || character == QChar::ObjectReplacementCharacter)
+            character = u' ';
+    }
+    return text;
 }
 
 void Window1::TranslateName(const QString &name)

@@ -76,6 +76,8 @@ private slots:
     void eachFindReplacesTheRows();
     void tableIsBuiltWhenTheWindowOpens();
     void aHugePasteIsCutToTheFieldAndSaysSo();
+    void aPasteOfSeveralLinesIsSearchedAsShown_data();
+    void aPasteOfSeveralLinesIsSearchedAsShown();
 
 private:
     std::unique_ptr<Window1> m_window;
@@ -263,6 +265,40 @@ void TestWindow1::aHugePasteIsCutToTheFieldAndSaysSo()
     list->viewport()->repaint();
     list->topLevelItem(last)->setSelected(true);
     QVERIFY(list->dragItemForSelection()->text.startsWith(field->text() + u'\t'));
+}
+
+void TestWindow1::aPasteOfSeveralLinesIsSearchedAsShown_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("searched");
+    QTest::newRow("three lines become one line with spaces")
+        << u"Kathy\nMary\nJohn"_s << u"Kathy Mary John"_s;
+    QTest::newRow("a CR LF line end shows as two spaces") << u"Kathy\r\nMary"_s << u"Kathy  Mary"_s;
+    QTest::newRow("a tab becomes a space") << u"Ka\tthy"_s << u"Ka thy"_s;
+    QTest::newRow("a Unicode line separator becomes a space")
+        << u"Kathy\u2028Mary"_s << u"Kathy Mary"_s;
+    QTest::newRow("a line end alone") << u"Kathy\n"_s << u"Kathy "_s;
+}
+
+void TestWindow1::aPasteOfSeveralLinesIsSearchedAsShown()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, searched);
+    QGuiApplication::clipboard()->setText(pasted);
+    QLineEdit *field = m_window->eName();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Return);
+
+    ListBox *list = m_window->lData();
+    const int last = list->ListCount() - 1;
+    QCOMPARE(list->Cell(last, 0), searched);
+    // Dragged out, every row is one line of exactly two cells.
+    list->selectAll();
+    const QStringList lines = list->dragItemForSelection()->text.split(Window1::lineEnd());
+    QCOMPARE(lines.size(), list->ListCount());
+    for (const QString &line : lines)
+        QCOMPARE(line.count(u'\t'), 1);
 }
 
 QUILLORA_GUI_TEST_MAIN(TestWindow1, QApplication)
