@@ -103,6 +103,21 @@ void ListBox::setCellTag(int row, int column, const QVariant &tag)
         item->setData(column, kTagRole, tag);
 }
 
+QString ListBox::CellAccessibleText(int row, int column) const
+{
+    const QTreeWidgetItem *item = topLevelItem(row);
+    if (!item)
+        return QString();
+    const QString text = item->data(column, Qt::AccessibleTextRole).toString();
+    return text.isEmpty() ? item->text(column) : text;
+}
+
+void ListBox::setCellAccessibleText(int row, int column, const QString &text)
+{
+    if (QTreeWidgetItem *item = topLevelItem(row))
+        item->setData(column, Qt::AccessibleTextRole, text);
+}
+
 int ListBox::CellAlignmentOffset(int row, int column) const
 {
     const QTreeWidgetItem *item = topLevelItem(row);

@@ -66,6 +66,9 @@ public:
     void setCell(int row, int column, const QString &text);
     QVariant CellTag(int row, int column) const;
     void setCellTag(int row, int column, const QVariant &tag);
+    /// What a screen reader reads for the cell; the cell's text when none is set.
+    QString CellAccessibleText(int row, int column) const;
+    void setCellAccessibleText(int row, int column, const QString &text);
     /// Horizontal shift in pixels of the cell's text from where its alignment puts it.
     int CellAlignmentOffset(int row, int column) const;
     void setCellAlignmentOffset(int row, int column, int offset);

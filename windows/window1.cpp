@@ -2,6 +2,7 @@
 
 #include "engine/lookup.h"
 #include "engine/names.h"
+#include "engine/rowdetails.h"
 #include "windows/cellgraphics.h"
 #include "windows/listbox.h"
 #include "windows/menubar1.h"
@@ -88,6 +89,8 @@ void Window1::CreateControls()
     m_eName = new QLineEdit(content);
     m_eName->setObjectName(QStringLiteral("eName"));
     m_eName->setGeometry(20, 35, 258, 22);
+    m_eName->setAccessibleName(tr("Name to translate"));
+    m_sName->setBuddy(m_eName);
     // A paste longer than the field holds is cut there, and the field says so.
     m_eName->setMaxLength(kMaxNameLength);
     connect(m_eName, &QLineEdit::inputRejected, this, &Window1::eName_InputRejected);
@@ -96,6 +99,8 @@ void Window1::CreateControls()
     m_pFind->setObjectName(QStringLiteral("pFind"));
     m_pFind->setGeometry(300, 34, 80, 22);
     m_pFind->setDefault(true);
+    m_pFind->setAccessibleName(tr("Find"));
+    m_pFind->setAccessibleDescription(tr("Lists the Hawaiian forms of the name"));
     connect(m_pFind, &QPushButton::clicked, this, &Window1::pFind_Action);
     // In a main window Return does not reach a default button by itself: the field passes it on
     // as a click, so Return and a click are one and the same Find.
@@ -103,6 +108,7 @@ void Window1::CreateControls()
 
     m_lData = new ListBox(content);
     m_lData->setObjectName(QStringLiteral("lData"));
+    m_lData->setAccessibleName(tr("Results"));
     m_lData->setHeaderLabels({tr("English"), tr("Hawaiian")});
     m_lData->setCellBackgroundPaintHandler([this](CellGraphics &g, int row, int column) {
         return lData_CellBackgroundPaint(g, row, column);
@@ -117,6 +123,7 @@ void Window1::CreateControls()
     m_sResults = new QLabel(tr("Results:"), content);
     m_sResults->setObjectName(QStringLiteral("sResults"));
     m_sResults->setGeometry(20, 78, 100, 20);
+    m_sResults->setBuddy(m_lData);
 
     setTabOrder(m_eName, m_pFind);
     setTabOrder(m_pFind, m_lData);
@@ -185,12 +192,22 @@ void Window1::TranslateName(const QString &name)
             m_lData->setCellTag(
                 added, 0, QString::fromLatin1(mark.data(), static_cast<qsizetype>(mark.size())));
         m_lData->setCell(added, 1, fromUtf8(row.hawaiian));
+        // A screen reader on the row's first cell hears the whole row.
+        m_lData->setCellAccessibleText(added, 0, rowAccessibleText(row));
         // Every cell's text sits a little in from the cell's edge.
         m_lData->setCellAlignmentOffset(added, 0, kTextInset);
         m_lData->setCellAlignmentOffset(added, 1, kTextInset);
     }
     update();
     m_lData->viewport()->update();
+}
+
+QString Window1::rowAccessibleText(const ResultRow &row)
+{
+    const std::string_view kind = matchKindInWords(row.kind);
+    return tr("%1, Hawaiian %2, %3")
+        .arg(fromUtf8(row.english), fromUtf8(row.hawaiian),
+            QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())));
 }
 
 bool Window1::lData_CellBackgroundPaint(CellGraphics &g, int row, int /*column*/)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/lookup.h"
 #include "engine/nametable.h"
 
 #include <QMainWindow>
@@ -53,6 +54,10 @@ public:
     bool lData_CellBackgroundPaint(CellGraphics &g, int row, int column);
     bool lData_CellTextPaint(CellGraphics &g, int row, int column, int x, int y);
     bool lData_DragRow(DragItem &drag, int row);
+
+    /// What a screen reader reads for a results row, from its first cell: the English name, the
+    /// Hawaiian form and the kind of match ("Kathy, Hawaiian Kakai, exact match").
+    static QString rowAccessibleText(const ResultRow &row);
 
     /// The platform's standard line end, which ends the dragged rows.
     static QString lineEnd();

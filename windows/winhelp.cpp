@@ -62,6 +62,7 @@ void winHelp::CreateControls()
 {
     m_editField1
         = makeReadOnlyStyledField(this, QStringLiteral("EditField1"), fieldGeometry(size()));
+    m_editField1->setAccessibleName(tr("Help"));
     m_editField1->setPlainText(helpText());
     EditField1_Open();
 }
