@@ -19,12 +19,13 @@ xvfb_tracked=()
 
 xvfb_cleanup() {
     local pid
+    # What the processes end with is of no interest here; the check's own status stands.
     for pid in "${xvfb_tracked[@]}"; do
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
     done
     if [ -n "$xvfb_pid" ]; then
         # Waiting lets Xvfb remove its socket and lock file.
-        kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+        kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
     fi
     rm -rf "$xvfb_tmp"
 }
