@@ -9,7 +9,8 @@ QUILLORA_PACKAGES=(
     libespeak-ng-dev espeak-ng-data               # speech: espeak-ng and its voices (Hawaiian: haw)
     libgtest-dev libbenchmark-dev                 # GoogleTest, Google Benchmark
     fonts-dejavu-core                             # a font for the offscreen GUI tests
-    xvfb xauth xdotool x11-utils imagemagick      # the real-display check
+    xvfb xauth xdotool x11-utils imagemagick      # the real-display checks
+    at-spi2-core python3-pyatspi dbus             # the screen-reader check (AT-SPI on D-Bus)
     python3                                       # data checks and tools
     clang libclang-rt-14-dev                      # fuzzers (libFuzzer)
     desktop-file-utils appstream                  # checks of the desktop entry and metainfo

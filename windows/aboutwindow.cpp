@@ -1,6 +1,7 @@
 #include "windows/aboutwindow.h"
 
 #include "windows/buildversion.h"
+#include "windows/closekeys.h"
 #include "windows/menubar1.h"
 #include "windows/pictures.h"
 #include "windows/styledtextfield.h"
@@ -102,9 +103,12 @@ AboutWindow::AboutWindow()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString());
+    // The window has no title; a screen reader names it all the same.
+    setAccessibleName(tr("About Quillora"));
     setFixedSize(kWindowWidth, kHeightWithCredits);
     CreateControls();
     MenuBar1::instance()->addShortcutsTo(this);
+    closeOnEscapeAndCloseKeys(this);
     WindowRegistry::add(this);
 }
 
@@ -120,6 +124,7 @@ void AboutWindow::CreateControls()
     m_appIconCanvas = new Canvas(this, [this](QPainter &g) { AppIconCanvas_Paint(g); });
     m_appIconCanvas->setObjectName(QStringLiteral("AppIconCanvas"));
     m_appIconCanvas->setGeometry(110, 8, 64, 64);
+    m_appIconCanvas->setAccessibleName(tr("Quillora icon"));
 
     m_statAppName = makeLabel(
         this, QStringLiteral("StatAppName"), QRect(20, 86, 244, 16), labelFont(14, true));
@@ -128,6 +133,7 @@ void AboutWindow::CreateControls()
 
     m_editAppCredits = makeReadOnlyStyledField(
         this, QStringLiteral("EditAppCredits"), QRect(0, 132, kWindowWidth, 140));
+    m_editAppCredits->setAccessibleName(tr("Credits"));
 
     m_statAppCopyright = makeLabel(
         this, QStringLiteral("StatAppCopyright"), QRect(20, 280, 244, 32), labelFont(10, false));
@@ -139,6 +145,8 @@ void AboutWindow::CreateControls()
     m_zorvikIconCanvas->setGeometry(34, 324, 216, 30);
     m_zorvikIconCanvas->setCursor(Qt::PointingHandCursor);
     m_zorvikIconCanvas->setToolTip(webAddress().toString());
+    m_zorvikIconCanvas->setAccessibleName(tr("Quillora web site"));
+    m_zorvikIconCanvas->setAccessibleDescription(webAddress().toString());
 }
 
 void AboutWindow::Show(bool useCredits)

@@ -2,7 +2,10 @@
 
 #include "windows/resultsdelegate.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMimeData>
 
 namespace quillora {
@@ -71,6 +74,11 @@ bool ListBox::Selected(int row) const
     return item && item->isSelected();
 }
 
+bool ListBox::hasSelectedRows() const
+{
+    return selectionModel()->hasSelection();
+}
+
 QString ListBox::Cell(int row, int column) const
 {
     const QTreeWidgetItem *item = topLevelItem(row);
@@ -93,6 +101,21 @@ void ListBox::setCellTag(int row, int column, const QVariant &tag)
 {
     if (QTreeWidgetItem *item = topLevelItem(row))
         item->setData(column, kTagRole, tag);
+}
+
+QString ListBox::CellAccessibleText(int row, int column) const
+{
+    const QTreeWidgetItem *item = topLevelItem(row);
+    if (!item)
+        return QString();
+    const QString text = item->data(column, Qt::AccessibleTextRole).toString();
+    return text.isEmpty() ? item->text(column) : text;
+}
+
+void ListBox::setCellAccessibleText(int row, int column, const QString &text)
+{
+    if (QTreeWidgetItem *item = topLevelItem(row))
+        item->setData(column, Qt::AccessibleTextRole, text);
 }
 
 int ListBox::CellAlignmentOffset(int row, int column) const
@@ -121,6 +144,26 @@ std::optional<DragItem> ListBox::dragItemForSelection() const
     if (m_dragRow && !m_dragRow(drag, row))
         return std::nullopt;
     return drag;
+}
+
+void ListBox::copy() const
+{
+    if (!hasSelectedRows())
+        return;
+    if (const auto drag = dragItemForSelection())
+        QGuiApplication::clipboard()->setText(drag->text);
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    // The view's own Copy takes the current cell alone; the list copies its selected rows, as the
+    // Edit menu does.
+    if (event == QKeySequence::Copy) {
+        copy();
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 QStringList ListBox::mimeTypes() const

@@ -60,11 +60,15 @@ public:
     int ListCount() const { return topLevelItemCount(); }
     int ColumnCount() const { return columnCount(); }
     bool Selected(int row) const;
+    bool hasSelectedRows() const;
 
     QString Cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
     QVariant CellTag(int row, int column) const;
     void setCellTag(int row, int column, const QVariant &tag);
+    /// What a screen reader reads for the cell; the cell's text when none is set.
+    QString CellAccessibleText(int row, int column) const;
+    void setCellAccessibleText(int row, int column, const QString &text);
     /// Horizontal shift in pixels of the cell's text from where its alignment puts it.
     int CellAlignmentOffset(int row, int column) const;
     void setCellAlignmentOffset(int row, int column, int offset);
@@ -75,8 +79,12 @@ public:
     /// The drag item the list hands out for the current selection (the DragRow event), or
     /// nothing when the handler refuses the drag.
     std::optional<DragItem> dragItemForSelection() const;
+    /// Copy: puts the text that dragging the selected rows gives on the clipboard. With no row
+    /// selected, or when the drag handler refuses, the clipboard stays as it was.
+    void copy() const;
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QList<QTreeWidgetItem *> &items) const override;
 

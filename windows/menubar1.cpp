@@ -1,20 +1,23 @@
 #include "windows/menubar1.h"
 
-#include "windows/editcommands.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
+#include <utility>
+
 namespace quillora {
 
 namespace {
 
-std::unique_ptr<MenuBar1> &menuBarSlot()
+// A plain pointer, released by the finalisation step, not an owner with a destructor: when the
+// display goes away, Qt ends the process with exit(), and an owning static would then take the
+// menus down after the windowing system has gone, which crashes.
+MenuBar1 *&menuBarSlot()
 {
-    static std::unique_ptr<MenuBar1> slot;
+    static MenuBar1 *slot = nullptr;
     return slot;
 }
 
@@ -32,15 +35,15 @@ MenuBar1::~MenuBar1() = default;
 
 MenuBar1 *MenuBar1::instance()
 {
-    auto &slot = menuBarSlot();
+    MenuBar1 *&slot = menuBarSlot();
     if (!slot)
-        slot = std::make_unique<MenuBar1>();
-    return slot.get();
+        slot = new MenuBar1;
+    return slot;
 }
 
 void MenuBar1::release()
 {
-    menuBarSlot().reset();
+    delete std::exchange(menuBarSlot(), nullptr);
 }
 
 QMenu *MenuBar1::addMenu(const QString &name, const QString &text)
@@ -88,6 +91,7 @@ void MenuBar1::createEditMenu()
                         EditCommand command) {
         QAction *action = addItem(menu, name, text, shortcut);
         connect(action, &QAction::triggered, this, [command] { runEditCommand(command); });
+        m_editItems.append({action, command});
     };
     editItem(QStringLiteral("EditUndo"), tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
         EditCommand::Undo);
@@ -102,6 +106,19 @@ void MenuBar1::createEditMenu()
     addSeparator(menu, QStringLiteral("UntitledMenu0"));
     editItem(QStringLiteral("EditSelectAll"), tr("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A),
         EditCommand::SelectAll);
+
+    // An item that cannot act is disabled, and its shortcut then goes to the focused widget,
+    // which handles the standard editing keys itself in the same way.
+    connect(menu, &QMenu::aboutToShow, this, &MenuBar1::updateEditItems);
+    connect(qApp, &QApplication::focusChanged, this, &MenuBar1::updateEditItems);
+    updateEditItems();
+}
+
+void MenuBar1::updateEditItems()
+{
+    QWidget *focus = QApplication::focusWidget();
+    for (const auto &[action, command] : std::as_const(m_editItems))
+        action->setEnabled(canRunEditCommand(command, focus));
 }
 
 void MenuBar1::createHelpMenu()

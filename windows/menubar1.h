@@ -1,6 +1,9 @@
 #pragma once
 
+#include "windows/editcommands.h"
+
 #include <QHash>
+#include <QList>
 #include <QObject>
 
 #include <functional>
@@ -48,6 +51,10 @@ public:
     /// Runs the handler registered for the item; false when there is none.
     bool handleMenuItem(const QString &itemName);
 
+    /// Enables the Edit items that can act on the widget with the keyboard focus and disables
+    /// the others. Runs when the focus moves and when the Edit menu opens.
+    void updateEditItems();
+
 private:
     void createFileMenu();
     void createEditMenu();
@@ -62,6 +69,7 @@ private:
     std::unique_ptr<QMenu> m_editMenu;
     std::unique_ptr<QMenu> m_helpMenu;
     QHash<QString, std::function<bool()>> m_menuHandlers;
+    QList<std::pair<QAction *, EditCommand>> m_editItems;
 };
 
 } // namespace quillora

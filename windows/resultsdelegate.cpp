@@ -2,6 +2,7 @@
 
 #include "windows/cellgraphics.h"
 #include "windows/listbox.h"
+#include "windows/rowcolors.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -45,7 +46,10 @@ void ResultsDelegate::paint(
         painter->restore();
     }
 
-    // The style draws the selection highlight and focus over the background, without text...
+    // The style draws the selection highlight and focus over the background, without text, in a
+    // selection colour on which the highlighted text can be read...
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        opt.palette.setColor(group, QPalette::Highlight, selectionColor(opt.palette, group));
     const QWidget *widget = opt.widget;
     QStyle *style = widget ? widget->style() : QApplication::style();
     QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);

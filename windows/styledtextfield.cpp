@@ -110,6 +110,9 @@ QTextEdit *makeReadOnlyStyledField(QWidget *parent, const QString &name, const Q
     field->setObjectName(name);
     field->setGeometry(geometry);
     field->setReadOnly(true);
+    // A caret that the keyboard moves and selects with, as in a document: keyboard users and
+    // screen readers go through the text line by line.
+    field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     field->setAcceptRichText(false);
     field->setTabChangesFocus(true);
     field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -46,7 +46,7 @@ void setUnstyledText(QTextEdit *edit, const QString &text);
 
 /// A read-only text field for tagged text, as the help and credits fields are: the system font at
 /// 12 points, plain, black on white, wrapped at its width with a vertical scroll bar and no
-/// horizontal one; Tab moves the focus on.
+/// horizontal one; Tab moves the focus on, and the arrow keys move a caret through the text.
 QTextEdit *makeReadOnlyStyledField(QWidget *parent, const QString &name, const QRect &geometry);
 
 /// A StyledTextField on a QTextEdit. The edit may be read-only: the field is changed by program

@@ -2,9 +2,11 @@
 
 #include "engine/bundled.h"
 #include "engine/lookup.h"
+#include "engine/rowdetails.h"
 #include "windows/cellgraphics.h"
 #include "windows/listbox.h"
 #include "windows/menubar1.h"
+#include "windows/rowcolors.h"
 #include "windows/windowregistry.h"
 
 #include <QEvent>
@@ -12,8 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-
-#include <limits>
+#include <QToolTip>
 
 namespace quillora {
 
@@ -27,8 +28,6 @@ constexpr QSize kMaximumContentSize(32000, 32000);
 constexpr int kListTop = 100;
 constexpr int kListOverhang = 1;
 
-constexpr QColor kStripeColor(0xED, 0xF3, 0xFE);
-constexpr QColor kSeparatorColor(0xD9, 0xD9, 0xD9);
 constexpr int kTextInset = 5;
 
 QString fromUtf8(const std::string &text)
@@ -90,12 +89,18 @@ void Window1::CreateControls()
     m_eName = new QLineEdit(content);
     m_eName->setObjectName(QStringLiteral("eName"));
     m_eName->setGeometry(20, 35, 258, 22);
-    m_eName->setMaxLength(std::numeric_limits<int>::max()); // no length limit
+    m_eName->setAccessibleName(tr("Name to translate"));
+    m_sName->setBuddy(m_eName);
+    // A paste longer than the field holds is cut there, and the field says so.
+    m_eName->setMaxLength(kMaxNameLength);
+    connect(m_eName, &QLineEdit::inputRejected, this, &Window1::eName_InputRejected);
 
     m_pFind = new QPushButton(tr("Find"), content);
     m_pFind->setObjectName(QStringLiteral("pFind"));
     m_pFind->setGeometry(300, 34, 80, 22);
     m_pFind->setDefault(true);
+    m_pFind->setAccessibleName(tr("Find"));
+    m_pFind->setAccessibleDescription(tr("Lists the Hawaiian forms of the name"));
     connect(m_pFind, &QPushButton::clicked, this, &Window1::pFind_Action);
     // In a main window Return does not reach a default button by itself: the field passes it on
     // as a click, so Return and a click are one and the same Find.
@@ -103,6 +108,7 @@ void Window1::CreateControls()
 
     m_lData = new ListBox(content);
     m_lData->setObjectName(QStringLiteral("lData"));
+    m_lData->setAccessibleName(tr("Results"));
     m_lData->setHeaderLabels({tr("English"), tr("Hawaiian")});
     m_lData->setCellBackgroundPaintHandler([this](CellGraphics &g, int row, int column) {
         return lData_CellBackgroundPaint(g, row, column);
@@ -117,6 +123,7 @@ void Window1::CreateControls()
     m_sResults = new QLabel(tr("Results:"), content);
     m_sResults->setObjectName(QStringLiteral("sResults"));
     m_sResults->setGeometry(20, 78, 100, 20);
+    m_sResults->setBuddy(m_lData);
 
     setTabOrder(m_eName, m_pFind);
     setTabOrder(m_pFind, m_lData);
@@ -145,10 +152,31 @@ void Window1::ParseNameList()
     m_records = m_nameList ? parseNameList(m_nameList()) : bundledNameTable();
 }
 
+void Window1::eName_InputRejected()
+{
+    if (m_eName->text().size() < m_eName->maxLength())
+        return;
+    QToolTip::showText(m_eName->mapToGlobal(QPoint(0, m_eName->height())),
+        tr("A name can have up to %L1 characters; the rest was left out.").arg(kMaxNameLength),
+        m_eName);
+}
+
 void Window1::pFind_Action()
 {
-    // The text goes to the lookup as typed: untrimmed, in its case, also when empty.
-    TranslateName(m_eName->text());
+    // The text goes to the lookup as the field shows it: untrimmed, in its case, also when empty.
+    TranslateName(nameAsShown(m_eName->text()));
+}
+
+QString Window1::nameAsShown(QString text)
+{
+    // The characters that the line edit draws as spaces, and the tab, which it draws as a gap.
+    for (QChar &character : text) {
+        if (character.unicode() < 0x20 || character == QChar::LineSeparator
+            || character == QChar::ParagraphSeparator
+            || character == QChar::ObjectReplacementCharacter)
+            character = u' ';
+    }
+    return text;
 }
 
 void Window1::TranslateName(const QString &name)
@@ -165,6 +193,8 @@ void Window1::TranslateName(const QString &name)
             m_lData->setCellTag(
                 added, 0, QString::fromLatin1(mark.data(), static_cast<qsizetype>(mark.size())));
         m_lData->setCell(added, 1, fromUtf8(row.hawaiian));
+        // A screen reader on the row's first cell hears the whole row.
+        m_lData->setCellAccessibleText(added, 0, rowAccessibleText(row));
         // Every cell's text sits a little in from the cell's edge.
         m_lData->setCellAlignmentOffset(added, 0, kTextInset);
         m_lData->setCellAlignmentOffset(added, 1, kTextInset);
@@ -173,14 +203,24 @@ void Window1::TranslateName(const QString &name)
     m_lData->viewport()->update();
 }
 
+QString Window1::rowAccessibleText(const ResultRow &row)
+{
+    const std::string_view kind = matchKindInWords(row.kind);
+    return tr("%1, Hawaiian %2, %3")
+        .arg(fromUtf8(row.english), fromUtf8(row.hawaiian),
+            QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())));
+}
+
 bool Window1::lData_CellBackgroundPaint(CellGraphics &g, int row, int /*column*/)
 {
     // Even rows are striped whatever they hold; the selection highlight is drawn over the stripe.
+    // The colours follow the theme's lightness, so that its text stays readable on them.
+    const RowColors colors = rowColors(m_lData->palette());
     if (row % 2 == 0) {
-        g.setForeColor(kStripeColor);
+        g.setForeColor(colors.stripe);
         g.FillRect(0, 0, g.Width(), g.Height());
     }
-    g.setForeColor(kSeparatorColor);
+    g.setForeColor(colors.separator);
     g.DrawLine(g.Width() - 1, 0, g.Width() - 1, g.Height());
     return false;
 }

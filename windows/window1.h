@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/lookup.h"
 #include "engine/nametable.h"
 
 #include <QMainWindow>
@@ -54,8 +55,20 @@ public:
     bool lData_CellTextPaint(CellGraphics &g, int row, int column, int x, int y);
     bool lData_DragRow(DragItem &drag, int row);
 
+    /// What a screen reader reads for a results row, from its first cell: the English name, the
+    /// Hawaiian form and the kind of match ("Kathy, Hawaiian Kakai, exact match").
+    static QString rowAccessibleText(const ResultRow &row);
+
     /// The platform's standard line end, which ends the dragged rows.
     static QString lineEnd();
+
+    /// The most characters the name field holds. Far beyond any name, and short enough that the
+    /// field, which lays out its whole text at every repaint (each blink of the caret included),
+    /// stays cheap to draw.
+    static constexpr int kMaxNameLength = 10000;
+    /// The field's text as the field shows it: a line break, a tab or another control character
+    /// is drawn as a space, so a pasted list of names shows, and is searched, as one line.
+    static QString nameAsShown(QString text);
 
     void pFind_Action();
 
@@ -66,6 +79,7 @@ private:
     void Layout();
     void CreateControls();
     void placeAnchoredControls();
+    void eName_InputRejected();
 
     NameListSource m_nameList;
     NameTable m_records;

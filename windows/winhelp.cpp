@@ -1,5 +1,6 @@
 #include "windows/winhelp.h"
 
+#include "windows/closekeys.h"
 #include "windows/menubar1.h"
 #include "windows/styledtextfield.h"
 #include "windows/tagrenderer.h"
@@ -29,6 +30,7 @@ winHelp::winHelp()
     CreateControls();
     // No commands of its own; the application's commands stay available through their shortcuts.
     MenuBar1::instance()->addShortcutsTo(this);
+    closeOnEscapeAndCloseKeys(this);
     WindowRegistry::add(this);
 }
 
@@ -60,6 +62,7 @@ void winHelp::CreateControls()
 {
     m_editField1
         = makeReadOnlyStyledField(this, QStringLiteral("EditField1"), fieldGeometry(size()));
+    m_editField1->setAccessibleName(tr("Help"));
     m_editField1->setPlainText(helpText());
     EditField1_Open();
 }

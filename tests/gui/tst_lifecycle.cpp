@@ -8,6 +8,7 @@
 #include "windows/winhelp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
@@ -71,6 +72,8 @@ private slots:
     void closingTheLastWindowQuits();
     void closingTheMainWindowWhileHelpIsOpenDoesNotQuit();
     void quitEndsTheLoopWithSeveralWindowsOpen();
+    void helpAndAboutCloseWithEscapeAndTheCloseKey_data();
+    void helpAndAboutCloseWithEscapeAndTheCloseKey();
 };
 
 void TestLifecycle::accessorReturnsTheOpenWindowUntilItCloses_data()
@@ -140,6 +143,40 @@ void TestLifecycle::quitEndsTheLoopWithSeveralWindowsOpen()
     const LoopRun run = runEventLoop();
     QVERIFY2(run.ended, "Quit did not end the event loop");
     QCOMPARE(run.status, 0);
+}
+
+void TestLifecycle::helpAndAboutCloseWithEscapeAndTheCloseKey_data()
+{
+    QTest::addColumn<Accessor>("command");
+    QTest::addColumn<QKeyCombination>("key");
+    const Accessor help = []() -> QWidget * {
+        App::instance()->_HelpHelp_Action();
+        return winHelp::instance();
+    };
+    const Accessor about = []() -> QWidget * {
+        App::instance()->_HelpAbout_Action();
+        return AboutWindow::instance();
+    };
+    QTest::newRow("Help closes with Escape") << help << QKeyCombination(Qt::Key_Escape);
+    QTest::newRow("Help closes with Ctrl+W") << help << (Qt::CTRL | Qt::Key_W);
+    QTest::newRow("About closes with Escape") << about << QKeyCombination(Qt::Key_Escape);
+    QTest::newRow("About closes with Ctrl+W") << about << (Qt::CTRL | Qt::Key_W);
+}
+
+void TestLifecycle::helpAndAboutCloseWithEscapeAndTheCloseKey()
+{
+    QFETCH(Accessor, command);
+    QFETCH(QKeyCombination, key);
+    QPointer<Window1> main = Window1::instance();
+    main->show();
+    QPointer<QWidget> window = command();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    // The key goes where the user's keys go: to the control with the focus, the text field.
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus && focus->window() == window);
+    QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(main && main->isVisible());
 }
 
 QUILLORA_GUI_TEST_MAIN(TestLifecycle, quillora::App)

@@ -4,6 +4,7 @@
 #include "tests/gui/guitest.h"
 #include "windows/cellgraphics.h"
 #include "windows/listbox.h"
+#include "windows/rowcolors.h"
 #include "windows/window1.h"
 
 #include <QHeaderView>
@@ -16,6 +17,7 @@
 using namespace Qt::StringLiterals;
 
 using quillora::CellGraphics;
+using quillora::contrastRatio;
 using quillora::ListBox;
 using quillora::Window1;
 
@@ -60,6 +62,41 @@ int inkIn(const QImage &image, const QRect &rect, QRgb background, int *firstCol
     return ink;
 }
 
+// The contrast of a cell's text: its letters' core (the pixel that stands out most from the
+// background) against every shade of the background, which a style may draw as a gradient, taken
+// down the blank right part of the cell. The weakest pair counts.
+double textContrastIn(const QImage &image, const QRect &cell)
+{
+    const int blankX = cell.right() - 10;
+    const QColor middle = image.pixelColor(blankX, cell.center().y());
+    QColor letters = middle;
+    for (int x = cell.left(); x <= cell.right() - 3; ++x) {
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (contrastRatio(pixel, middle) > contrastRatio(letters, middle))
+                letters = pixel;
+        }
+    }
+    double weakest = 21;
+    for (int y = cell.top() + 1; y < cell.bottom(); ++y)
+        weakest = std::min(weakest, contrastRatio(letters, image.pixelColor(blankX, y)));
+    return weakest;
+}
+
+QPalette darkPalette(
+    QColor base, QColor alternateBase, QColor text, QColor highlight, QColor highlightedText)
+{
+    QPalette palette;
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Base, base);
+        palette.setColor(group, QPalette::AlternateBase, alternateBase);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::Highlight, highlight);
+        palette.setColor(group, QPalette::HighlightedText, highlightedText);
+    }
+    return palette;
+}
+
 } // namespace
 
 class TestResultsList final : public QObject
@@ -78,6 +115,9 @@ private slots:
 
     void evenRowsAreStripedAndEveryCellHasItsSeparator();
     void selectionIsDrawnOverTheStripe();
+    void contrastIsMeasuredAsWcagDoes();
+    void everyRowIsReadableUnderADarkPalette_data();
+    void everyRowIsReadableUnderADarkPalette();
     void textIsInsetByFivePixels();
     void paintingWritesNoItemData();
     void rowMarksChooseTheStyleOfBothCells_data();
@@ -119,6 +159,65 @@ void TestResultsList::selectionIsDrawnOverTheStripe()
     const QRect cell = m_list->visualRect(m_list->model()->index(0, 1));
     QVERIFY(image.pixel(cell.right() - 10, cell.center().y()) != kStripe);
     QVERIFY(image.pixel(cell.right() - 10, cell.center().y()) != kSeparator);
+}
+
+void TestResultsList::contrastIsMeasuredAsWcagDoes()
+{
+    QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+    QCOMPARE(contrastRatio(Qt::white, Qt::black), 21.0);
+    QCOMPARE(contrastRatio(QColor(0x30, 0x8C, 0xC6), QColor(0x30, 0x8C, 0xC6)), 1.0);
+    // The grey that just passes on white, and the one just lighter that fails.
+    QVERIFY(contrastRatio(QColor(0x76, 0x76, 0x76), Qt::white) >= 4.5);
+    QVERIFY(contrastRatio(QColor(0x77, 0x77, 0x77), Qt::white) < 4.5);
+}
+
+void TestResultsList::everyRowIsReadableUnderADarkPalette_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    // The colours that Qt's GTK theme gives under Adwaita:dark: light text on a faint stripe,
+    // and a selection on which that text reaches only 3.2:1.
+    QTest::newRow("a dark desktop theme")
+        << darkPalette(QColor(0x24, 0x24, 0x24), QColor(0x2B, 0x2B, 0x2B), QColor(0xF0, 0xF0, 0xF0),
+               QColor(0x30, 0x8C, 0xC6), QColor(0xF0, 0xF0, 0xF0));
+    QTest::newRow("a dark theme without an alternate base, with a pale selection")
+        << darkPalette(QColor(0x1E, 0x1E, 0x1E), QColor(0x1E, 0x1E, 0x1E), QColor(0xDD, 0xDD, 0xDD),
+               QColor(0xA0, 0xC4, 0xFF), QColor(0xFF, 0xFF, 0xFF));
+    QTest::newRow("a dark theme whose selection carries dark text")
+        << darkPalette(QColor(0x20, 0x20, 0x28), QColor(0x28, 0x28, 0x30), QColor(0xE8, 0xE8, 0xE8),
+               QColor(0x50, 0x60, 0x80), QColor(0x10, 0x10, 0x10));
+}
+
+void TestResultsList::everyRowIsReadableUnderADarkPalette()
+{
+    QFETCH(QPalette, palette);
+    m_list->setPalette(palette);
+    // Bold, regular and italic rows, striped and not, two of them selected. The style shades the
+    // current row of a focused list: its lighter edge must hold the contrast too.
+    fillRows(m_list, {u"+"_s, QString(), u"-"_s, QString(), u"+"_s});
+    m_list->topLevelItem(1)->setSelected(true);
+    m_list->topLevelItem(4)->setSelected(true);
+    m_list->setCurrentItem(m_list->topLevelItem(1), 0, QItemSelectionModel::NoUpdate);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_list->setFocus();
+    const QImage image = render(m_list);
+    QColor background[5];
+    for (int row = 0; row < 5; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            const QRect cell = m_list->visualRect(m_list->model()->index(row, column));
+            background[row] = image.pixelColor(cell.right() - 10, cell.center().y());
+            const double contrast = textContrastIn(image, cell);
+            QVERIFY2(contrast >= 4.5,
+                qPrintable(u"row %1, column %2: text contrast %3:1 on %4"_s.arg(row)
+                               .arg(column)
+                               .arg(contrast, 0, 'f', 2)
+                               .arg(background[row].name())));
+        }
+    }
+    // The rows are still striped, and the selection still shows.
+    QVERIFY(background[0] != background[3]);
+    QVERIFY(background[1] != background[3]);
+    QVERIFY(background[4] != background[0]);
 }
 
 void TestResultsList::textIsInsetByFivePixels()

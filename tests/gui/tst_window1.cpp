@@ -4,9 +4,11 @@
 #include "windows/listbox.h"
 #include "windows/window1.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -73,7 +75,9 @@ private slots:
     void anExactMatchIgnoresCaseInEveryScript();
     void eachFindReplacesTheRows();
     void tableIsBuiltWhenTheWindowOpens();
-    void aPastedMegabyteIsAnswered();
+    void aHugePasteIsCutToTheFieldAndSaysSo();
+    void aPasteOfSeveralLinesIsSearchedAsShown_data();
+    void aPasteOfSeveralLinesIsSearchedAsShown();
 
 private:
     std::unique_ptr<Window1> m_window;
@@ -238,21 +242,63 @@ void TestWindow1::tableIsBuiltWhenTheWindowOpens()
     QVERIFY(!bundled.mRecords().empty());
 }
 
-void TestWindow1::aPastedMegabyteIsAnswered()
+void TestWindow1::aHugePasteIsCutToTheFieldAndSaysSo()
 {
-    // A megabyte pasted into the field: the lookup skips every row by length, the row shows the
-    // start of the text, and the drag still carries all of it.
-    const QString pasted(1 << 20, QLatin1Char('b'));
-    m_window->eName()->setText(pasted);
-    QCOMPARE(m_window->eName()->text().size(), pasted.size()); // no length limit
-    m_window->pFind()->click();
+    // Five megabytes pasted: the field keeps what it can hold and says that the rest was left
+    // out; Return searches what the field holds, and the drag carries all of it.
+    QString pasted;
+    for (int i = 0; pasted.size() < 5 << 20; ++i)
+        pasted += u"Kathy%1 "_s.arg(i);
+    QGuiApplication::clipboard()->setText(pasted);
+    QLineEdit *field = m_window->eName();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field->text(), pasted.left(Window1::kMaxNameLength));
+    QVERIFY(QToolTip::isVisible());
+    QVERIFY(QToolTip::text().contains(u"left out"_s));
+
+    QTest::keyClick(field, Qt::Key_Return);
     ListBox *list = m_window->lData();
-    QCOMPARE(list->ListCount(), 1);
-    QCOMPARE(list->Cell(0, 0), pasted);
-    QCOMPARE(list->Cell(0, 1), u"pa"_s);
+    const int last = list->ListCount() - 1;
+    QCOMPARE(list->Cell(last, 0), field->text());
+    QCOMPARE(list->CellTag(last, 0).toString(), u"-"_s);
     list->viewport()->repaint();
-    list->topLevelItem(0)->setSelected(true);
-    QCOMPARE(list->dragItemForSelection()->text.size(), pasted.size() + 3);
+    list->topLevelItem(last)->setSelected(true);
+    QVERIFY(list->dragItemForSelection()->text.startsWith(field->text() + u'\t'));
+}
+
+void TestWindow1::aPasteOfSeveralLinesIsSearchedAsShown_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("searched");
+    QTest::newRow("three lines become one line with spaces")
+        << u"Kathy\nMary\nJohn"_s << u"Kathy Mary John"_s;
+    QTest::newRow("a CR LF line end shows as two spaces") << u"Kathy\r\nMary"_s << u"Kathy  Mary"_s;
+    QTest::newRow("a tab becomes a space") << u"Ka\tthy"_s << u"Ka thy"_s;
+    QTest::newRow("a Unicode line separator becomes a space")
+        << u"Kathy\u2028Mary"_s << u"Kathy Mary"_s;
+    QTest::newRow("a line end alone") << u"Kathy\n"_s << u"Kathy "_s;
+}
+
+void TestWindow1::aPasteOfSeveralLinesIsSearchedAsShown()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, searched);
+    QGuiApplication::clipboard()->setText(pasted);
+    QLineEdit *field = m_window->eName();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Return);
+
+    ListBox *list = m_window->lData();
+    const int last = list->ListCount() - 1;
+    QCOMPARE(list->Cell(last, 0), searched);
+    // Dragged out, every row is one line of exactly two cells.
+    list->selectAll();
+    const QStringList lines = list->dragItemForSelection()->text.split(Window1::lineEnd());
+    QCOMPARE(lines.size(), list->ListCount());
+    for (const QString &line : lines)
+        QCOMPARE(line.count(u'\t'), 1);
 }
 
 QUILLORA_GUI_TEST_MAIN(TestWindow1, QApplication)
