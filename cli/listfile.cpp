@@ -105,7 +105,7 @@ std::optional<std::string> readListFile(const std::string &path, std::string &er
         return std::nullopt;
     }
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat info {};
+    struct stat info = {};
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0) {
         error = "cannot read " + path + ": " + std::strerror(errno);
         return std::nullopt;

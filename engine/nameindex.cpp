@@ -152,7 +152,7 @@ std::vector<std::uint32_t> chainEqualNames(const NameTableData &table,
     const std::size_t mask = slots.size() - 1;
     for (std::uint32_t row = 0; row < rows; ++row) {
         const std::string_view name = englishOf(table, row);
-        std::size_t slot = std::hash<std::string_view>{}(name) & mask;
+        std::size_t slot = std::hash<std::string_view>()(name) & mask;
         while (slots[slot] != kNoRow && englishOf(table, slots[slot]) != name)
             slot = (slot + 1) & mask;
         if (slots[slot] == kNoRow) {
