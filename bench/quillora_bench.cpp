@@ -39,6 +39,7 @@ public:
     // Syllables of a consonant (or cluster) and a vowel, 3 to 12 letters, most of them 5 to 9.
     std::string name()
     {
+        // clang-format off
         static constexpr std::array<std::string_view, 24> kOnsets{
             "b", "c", "d", "f", "g", "h", "j", "k", "l", "m", "n", "p",
             "r", "s", "t", "v", "w", "z", "ch", "th", "br", "st", "tr", "",
@@ -47,6 +48,7 @@ public:
                                                                  "y", "ie", "ea"};
         static constexpr std::array<std::string_view, 8> kCodas{"", "", "", "n", "l", "r",
                                                                 "s", "th"};
+        // clang-format on
         const std::size_t length = 3 + below(6) + below(5); // 3..12
         std::string out;
         while (out.size() < length) {

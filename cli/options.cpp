@@ -139,9 +139,11 @@ ParseResult parseArguments(const std::vector<std::string> &arguments)
         } else if (argument == "--details") {
             options.details = true;
         } else if (argument == "--key" || argument == "--translate" || argument == "--distance") {
+            // clang-format off
             const Mode mode = argument == "--key"         ? Mode::Key
                               : argument == "--translate" ? Mode::Translate
                                                           : Mode::Distance;
+            // clang-format on
             if (!choose(mode))
                 return failure("choose one of --key, --translate, --distance and --say");
         } else {

@@ -54,6 +54,7 @@ void appendEscaped(std::string &out, std::string_view field)
     std::size_t start = 0;
     for (std::size_t i = 0; i < field.size(); ++i) {
         char escape = 0;
+        // clang-format off
         switch (field[i]) {
         case '\\': escape = '\\'; break;
         case '\t': escape = 't'; break;
@@ -61,6 +62,7 @@ void appendEscaped(std::string &out, std::string_view field)
         case '\r': escape = 'r'; break;
         default: continue;
         }
+        // clang-format on
         out.append(field.substr(start, i - start));
         out.push_back('\\');
         out.push_back(escape);

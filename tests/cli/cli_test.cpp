@@ -247,6 +247,7 @@ TEST_F(LookupTool, ToleratesEveryKindOfBadList)
                              "Kat\xFF\tKaka\xFE\n";
     const ToolRun r = run("--tsv --names " + quoted(write("bad.txt", list).string()) + " Kathy Kat\xFF");
     EXPECT_EQ(r.status, 0) << r.err;
+    // clang-format off
     EXPECT_EQ(r.out, "Kathy\t+\tKathy\tKakai\n"
                      "Kathy\t\tCathy\t\n"            // no tab: an empty Hawaiian name
                      "Kathy\t\tKate\tKeke\n"
@@ -256,6 +257,7 @@ TEST_F(LookupTool, ToleratesEveryKindOfBadList)
                      "Kat\xFF\t\tKate\tKeke\n"
                      "Kat\xFF\t+\tKat\xFF\tKaka\xFE\n"
                      "Kat\xFF\t-\tKat\xFF\tKak\xFF\n"); // the stray byte passes through
+    // clang-format on
 }
 
 TEST_F(LookupTool, SearchesAFiftyMegabyteList)
@@ -332,13 +334,16 @@ TEST_F(LookupTool, ReadsUtf16ListsAndFoldsUnicode)
     }
     // A decomposed José (e + U+0301) is the José of the list; the Kelvin sign and full-width
     // capitals fold.
+    // clang-format off
     const std::string list = quoted(write("names.txt", "José\tIokepa\nKathy\tKakai\n"
                                                        "ｋａｔｈｙ\tKakai").string());
-    const ToolRun r = run("--tsv --names " + list + " 'Jose\xCC\x81' '\xE2\x84\xAA" "athy' 'ＫＡＴＨＹ'");
+    const ToolRun r = run("--tsv --names " + list
+                          + " 'Jose\xCC\x81' '\xE2\x84\xAA" "athy' 'ＫＡＴＨＹ'");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Jose\xCC\x81\t+\tJosé\tIokepa\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\xE2\x84\xAA" "athy\t+\tKathy\tKakai\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("ＫＡＴＨＹ\t+\tｋａｔｈｙ\tKakai\n"), std::string::npos) << r.out;
+    // clang-format on
 }
 
 TEST_F(LookupTool, RefusesAListWithoutLineStructure)
@@ -363,6 +368,7 @@ TEST_F(LookupTool, DetailsAddColumnsToTheTable)
     const ToolRun r = run("--details --names " + davidList() + " David");
     EXPECT_EQ(r.status, 0) << r.err;
     // Columns as wide as their widest cell; a row ends with its last filled cell.
+    // clang-format off
     EXPECT_EQ(r.out,
         "English  Hawaiian  Match             Source                                                 "
         "Note        Modern    Guide      Syllables   Respelling\n"
@@ -374,6 +380,7 @@ TEST_F(LookupTool, DetailsAddColumnsToTheTable)
         "no\\\\te      mo\\\\dern\n"
         "David    Kawika    letter-by-letter  not in the list: made by rule from the typed spelling  "
         "                      ka·WI·ka   ka, wi, ka  kah-VEE-kah\n");
+    // clang-format on
 }
 
 TEST_F(LookupTool, DetailsAddSevenEscapedTsvFields)

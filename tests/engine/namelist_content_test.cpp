@@ -174,9 +174,11 @@ TEST(NameListContent, EveryLineHasFiveFieldsAndAKnownProvenance)
     EXPECT_EQ(text.find('\r'), std::string::npos) << "lines must end in LF only";
     EXPECT_FALSE(text.starts_with("\xEF\xBB\xBF")) << "byte-order mark";
 
+    // clang-format off
     const std::set<std::string_view> knownTags = {
         "haw:name",  "trad:bible", "trad:historic", "trad:usage", "trad:meaning",
         "rule:pron", "rule:espeak", "rule:es",      "rule:pt",    "rule:spell"};
+    // clang-format on
     std::set<std::string_view> seen;
     std::size_t number = 0;
     for (const std::string_view line : split(text, '\n')) {
@@ -216,12 +218,14 @@ TEST(NameListContent, EveryHawaiianFormIsHawaiian)
 TEST(NameListContent, PhonotacticCheckRejectsNonHawaiianForms)
 {
     // The check above is only as good as this function: it must catch each kind of fault.
+    // clang-format off
     const std::pair<std::string_view, bool> cases[] = {
         {"Kawika", true},     {"Keoni Ana", true},  {"Mele-Ana", true},   {"Ioane", true},
         {"Kawikat", false},   {"Lopaka ", false},   {"Keoni  Ana", false}, {"Kristina", false},
         {"kawika", false},    {"KaWika", false},    {"Wulia", false},      {"Makalka", false},
         {"Ka\xCA\xBB" "u", false}, {"Mal\xC4\xAB" "a", false}, {"", false}, {"Ana-", false},
     };
+    // clang-format on
     for (const auto &[form, valid] : cases)
         EXPECT_EQ(hawaiianProblem(form).empty(), valid) << '"' << form << '"';
 }
@@ -362,6 +366,7 @@ TEST(NameListContent, EveryFrequentNameHasALine)
 TEST(NameListContent, WellKnownPairsArePresent)
 {
     // English, Hawaiian, provenance, note, modern ("*" matches anything)
+    // clang-format off
     const Line lines[] = {
         {"Michael", "Mikala", "trad:usage", "", ""},
         {"David", "Kawika", "trad:bible", "*", "K\xC4\x81wika"},
@@ -412,6 +417,7 @@ TEST(NameListContent, WellKnownPairsArePresent)
         {"Jose", "Hoke", "trad:usage", "", ""},
         {"Joaquin", "Hoakina", "rule:es", "", ""},
     };
+    // clang-format on
     const std::vector<Line> &all = listLines();
     for (const Line &want : lines) {
         const bool found = std::any_of(all.begin(), all.end(), [&](const Line &l) {
@@ -429,6 +435,7 @@ TEST(NameListContent, FaultyFormsAreGone)
     // Forms that were once offered and are wrong: a surname or dated reading (Isla, Mila),
     // another name's form (John -> Iona is Jonah's), a screened word, a vowel heard instead of
     // spelled (Lapaka), a patched last vowel (Kake), an English reading of a Spanish name.
+    // clang-format off
     const std::pair<std::string_view, std::string_view> gone[] = {
         {"Jesus", "Ieku"},   {"Julia", "Kulia"},   {"Rhoda", "Loka"},    {"Joe", "Keo"},
         {"Isla", "Ila"},     {"Mila", "Maila"},    {"John", "Iona"},     {"Jackson", "Iakona"},
@@ -449,6 +456,7 @@ TEST(NameListContent, FaultyFormsAreGone)
         // a syllable lost or doubled, an unfortunate word
         {"Durwood", "Kuka"}, {"Jensen", "Kenakena"}, {"Natasha", "Nakaka"}, {"Henna", "Hena"},
     };
+    // clang-format on
     for (const Line &line : listLines())
         for (const auto &[english, hawaiian] : gone)
             EXPECT_FALSE(line.english == english && line.hawaiian == hawaiian)

@@ -134,11 +134,13 @@ TEST(Pronounce, KeepsTheStressOfEachSyllable)
 
 TEST(Pronounce, GivesNothingForWhatIsNotAHawaiianWord)
 {
+    // clang-format off
     const char *const forms[] = {
         "", "   ", "Kawik", "Kristo", "Ka3", "Jon", "Kaʻ", "ʻ", "Ka  Lani", "-Kawika",
         "Kawika-", "Ka\xFF" "a", "\xE2\x80", "\u0304a", "ka\u0304\u0304", "Ka\nwika",
         "Kawika.", "Zoë",
     };
+    // clang-format on
     for (const char *form : forms) {
         EXPECT_FALSE(pronounce(form).has_value()) << '"' << form << '"';
         EXPECT_FALSE(pronounce(form, "Kāwika").has_value()) << '"' << form << '"';

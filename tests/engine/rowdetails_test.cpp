@@ -51,6 +51,7 @@ TEST(RowDetails, GathersEverythingTheRowKnows)
 {
     const RowDetails details =
         rowDetails(MatchKind::Exact, "Hauoli", "trad:meaning", "meaning: joy", "Hauʻoli");
+    // clang-format off
     const RowDetails expected{"exact match",
                               "a Hawaiian word with the same meaning, not the same sound",
                               "meaning: joy",
@@ -58,6 +59,7 @@ TEST(RowDetails, GathersEverythingTheRowKnows)
                               "hau, ʻo, li",
                               "ˌhau·ʻO·li",
                               "how-'OH-lee"};
+    // clang-format on
     EXPECT_EQ(details, expected);
 }
 
@@ -96,6 +98,7 @@ TEST(FormatRowDetails, WritesOneLinePerItem)
         RowDetails details;
         std::string text;
     };
+    // clang-format off
     const Case cases[] = {
         {rowDetails(MatchKind::Exact, "Kawika", "trad:bible", "", ""),
          "Exact match\nTraditional form, from the Hawaiian Bible\nSay it: ka·WI·ka (kah-VEE-kah)"},
@@ -109,6 +112,7 @@ TEST(FormatRowDetails, WritesOneLinePerItem)
          "Spelled one letter apart\nSource: new:tag\nSay it: ˌka·ka·LI·na (kah-kah-LEE-nah)"},
         {RowDetails{}, ""},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(formatRowDetails(c.details), c.text);
 }

@@ -12,6 +12,7 @@ namespace {
 
 TEST(Translate, GivesTheLetterByLetterForm)
 {
+    // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         // worked examples
         {"Barbara", "Palapala"}, {"BARBARA", "PALaPALA"}, {"Robert", "Lopelaka"},
@@ -29,6 +30,7 @@ TEST(Translate, GivesTheLetterByLetterForm)
         // characters outside A-Z pass through exactly; é is not a capital even as É
         {"José", "Koké"}, {"ÉMILE", "ÉMILE"}, {"Zoë", "Koë"}, {"a\xFF" "b", "a\xFFpa"},
     };
+    // clang-format on
     for (const auto &[name, form] : cases)
         EXPECT_EQ(Translate(name), form) << "name: \"" << name << '"';
 }
