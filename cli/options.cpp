@@ -103,12 +103,11 @@ ParseResult parseArguments(const std::vector<std::string> &arguments)
             options.operands.push_back(argument);
             continue;
         }
-        const auto *valueOption = std::find_if(std::begin(valueOptions), std::end(valueOptions),
-            [&](const ValueOption &option) {
+        const auto *valueOption = std::find_if(
+            std::begin(valueOptions), std::end(valueOptions), [&](const ValueOption &option) {
                 return argument == option.name
-                       || (argument.starts_with(option.name)
-                           && argument.size() > option.name.size()
-                           && argument[option.name.size()] == '=');
+                    || (argument.starts_with(option.name) && argument.size() > option.name.size()
+                        && argument[option.name.size()] == '=');
             });
         if (valueOption != std::end(valueOptions)) {
             const std::string name(valueOption->name);

@@ -7,9 +7,13 @@
 
 namespace quillora::cli {
 
-WriteError::WriteError(int error) : std::runtime_error(std::strerror(error)), m_error(error) {}
+WriteError::WriteError(int error)
+    : std::runtime_error(std::strerror(error))
+    , m_error(error)
+{ }
 
-Output::Output(int fd) : m_fd(fd)
+Output::Output(int fd)
+    : m_fd(fd)
 {
     m_buffer.reserve(2 * kBlock);
 }

@@ -74,7 +74,8 @@ TEST(EditDistance, MatchesTheReferenceOnEveryShortString)
             const std::string bytesA = quillora::utf8::encode(a);
             const std::string bytesB = quillora::utf8::encode(b);
             if (quillora::utf8::isAscii(bytesA) && quillora::utf8::isAscii(bytesB)) {
-                ASSERT_EQ(isWithinOneEditAscii(bytesA, bytesB), expected <= 1) << bytesA << " / " << bytesB;
+                ASSERT_EQ(isWithinOneEditAscii(bytesA, bytesB), expected <= 1)
+                    << bytesA << " / " << bytesB;
             }
         }
     }

@@ -16,7 +16,8 @@ using Kind = MatchKind;
 // The three names of the worked example.
 const NameTable &kathyTable()
 {
-    static const NameTable table = parseNameList("Kathy\tKakai\nCathy\tKakalina\nKatherine\tKakalina");
+    static const NameTable table
+        = parseNameList("Kathy\tKakai\nCathy\tKakalina\nKatherine\tKakalina");
     return table;
 }
 
@@ -113,7 +114,7 @@ TEST(LookupName, EdgeCases)
 {
     // No match at all: only the letter-by-letter row.
     EXPECT_EQ(lookupName(kathyTable(), "Zebulon"),
-              (std::vector<ResultRow>{{"Zebulon", "Kepulona", Kind::LetterByLetter, {}}}));
+        (std::vector<ResultRow>{{"Zebulon", "Kepulona", Kind::LetterByLetter, {}}}));
     // An empty table.
     EXPECT_EQ(lookupName({}, "Kathy").size(), 1U);
     // An empty name: key 000 matches only an empty English name; one-letter names are one edit.
@@ -135,7 +136,7 @@ TEST(LookupName, IndexAndScanGiveTheRowsOfTheDefinition)
         "Ann", "Anna", "Anne", "Annie", "Ana", "An", "Hannah", "Nan", "Jon", "John", "Joan",
         "Jo", "Johnny", "José", "Jose", "Joseph", "Mary", "Marie", "Maria", "Mari", "Mar y",
         "M", "", "Zoë", "Zoe", "Zoé", "ab", "ba", "aab", "abb", "\xFF" "ab", "a\xFF" "b",
-    // clang-format on
+        // clang-format on
         std::string(300, 'x'), std::string(299, 'x') + "y"};
     std::string list;
     for (const std::string &name : names)

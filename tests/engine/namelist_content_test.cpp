@@ -119,7 +119,7 @@ const std::vector<Line> &listLines()
             std::vector<std::string_view> f = split(text, '\t');
             f.resize(5);
             out.push_back({std::string(f[0]), std::string(f[1]), std::string(f[2]),
-                           std::string(f[3]), std::string(f[4])});
+                std::string(f[3]), std::string(f[4])});
         }
         return out;
     }();
@@ -237,8 +237,8 @@ TEST(NameListContent, HawaiianNamesAreOfferedAsThemselvesFirstAndNotReRendered)
         byName[line.english].push_back(&line);
     std::size_t hawaiianNames = 0;
     for (const auto &[english, lines] : byName) {
-        const bool hawaiian = std::any_of(lines.begin(), lines.end(),
-                                          [](const Line *l) { return l->tag == "haw:name"; });
+        const bool hawaiian = std::any_of(
+            lines.begin(), lines.end(), [](const Line *l) { return l->tag == "haw:name"; });
         if (!hawaiian)
             continue;
         ++hawaiianNames;
@@ -249,7 +249,7 @@ TEST(NameListContent, HawaiianNamesAreOfferedAsThemselvesFirstAndNotReRendered)
     }
     EXPECT_GT(hawaiianNames, 100u);
     for (const std::string_view name : {"Kai", "Malia", "Kalani", "Leilani", "Keoni", "Keanu",
-                                        "Noelani", "Maile", "Kalei", "Koa", "Makai", "Kainoa"}) {
+             "Noelani", "Maile", "Kalei", "Koa", "Makai", "Kainoa"}) {
         const auto it = byName.find(std::string(name));
         ASSERT_NE(it, byName.end()) << name << " has no line";
         EXPECT_EQ(it->second.front()->tag, "haw:name") << name;
@@ -258,7 +258,7 @@ TEST(NameListContent, HawaiianNamesAreOfferedAsThemselvesFirstAndNotReRendered)
 
 TEST(NameListContent, NoFormIsAScreenedWord)
 {
-    std::map<std::string, std::set<std::string>> allowed;  // screened word -> names allowed
+    std::map<std::string, std::set<std::string>> allowed; // screened word -> names allowed
     std::vector<std::string> fragments;
     for (const std::vector<std::string> &row : readTable("screen.tsv")) {
         if (row[1] == "unsure")
@@ -294,7 +294,7 @@ TEST(NameListContent, NoFormIsAScreenedWord)
 
 TEST(NameListContent, NoRuleFormIsAnotherNamesEstablishedForm)
 {
-    std::map<std::string, std::set<std::string>> owners;  // established form -> its names
+    std::map<std::string, std::set<std::string>> owners; // established form -> its names
     for (const Line &line : listLines())
         if (!isRuleTag(line.tag))
             owners[lowered(line.hawaiian)].insert(line.english);
@@ -313,7 +313,7 @@ TEST(NameListContent, NoRuleFormRespellsOrDoublesItsWay)
     // A rule form is not a screened word or another name's form respelled with ei for e or ou
     // for o (Taylor: Keila for kela), does not say two syllables twice (Jensen: Kenakena) and
     // does not end in the nursery word kaka (Beauregard: Polekaka).
-    std::set<std::string> avoided;  // screened words and established forms
+    std::set<std::string> avoided; // screened words and established forms
     for (const std::vector<std::string> &row : readTable("screen.tsv"))
         if (row[1] != "unsure" && !row[0].starts_with('~'))
             avoided.insert(row[0]);
@@ -326,8 +326,8 @@ TEST(NameListContent, NoRuleFormRespellsOrDoublesItsWay)
         std::string out;
         for (std::size_t i = 0; i < form.size(); ++i) {
             out += form[i];
-            if ((form[i] == 'e' && i + 1 < form.size() && form[i + 1] == 'i') ||
-                (form[i] == 'o' && i + 1 < form.size() && form[i + 1] == 'u'))
+            if ((form[i] == 'e' && i + 1 < form.size() && form[i + 1] == 'i')
+                || (form[i] == 'o' && i + 1 < form.size() && form[i + 1] == 'u'))
                 ++i;
         }
         return out;
@@ -421,9 +421,8 @@ TEST(NameListContent, WellKnownPairsArePresent)
     const std::vector<Line> &all = listLines();
     for (const Line &want : lines) {
         const bool found = std::any_of(all.begin(), all.end(), [&](const Line &l) {
-            return l.english == want.english && l.hawaiian == want.hawaiian &&
-                   l.tag == want.tag && (want.note == "*" || l.note == want.note) &&
-                   l.modern == want.modern;
+            return l.english == want.english && l.hawaiian == want.hawaiian && l.tag == want.tag
+                && (want.note == "*" || l.note == want.note) && l.modern == want.modern;
         });
         EXPECT_TRUE(found) << want.english << " -> " << want.hawaiian << " " << want.tag << " \""
                            << want.note << "\" \"" << want.modern << '"';

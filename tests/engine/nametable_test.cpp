@@ -83,12 +83,11 @@ TEST(ParseNameList, ReadsTheFormatAndItsVariations)
 
 TEST(ParseNameList, KeepsProvenanceNoteAndModernSpelling)
 {
-    const NameTable table = parseNameList(
-        "Joy\tHauoli\ttrad:meaning\tmeaning: joy\tHauʻoli\n"
-        " Jesus \t Iesu \t trad:bible \t\t Iesū \n"
-        "Kathy\tKakai\trule:pron\n"
-        "Ann\tAna\tsome:new-tag\tvia Anna\n"
-        "Bob");
+    const NameTable table = parseNameList("Joy\tHauoli\ttrad:meaning\tmeaning: joy\tHauʻoli\n"
+                                          " Jesus \t Iesu \t trad:bible \t\t Iesū \n"
+                                          "Kathy\tKakai\trule:pron\n"
+                                          "Ann\tAna\tsome:new-tag\tvia Anna\n"
+                                          "Bob");
     const NameRecord expected[] = {
         {"Joy", "Hauoli", "trad:meaning", "meaning: joy", "Hauʻoli", "J000"},
         {"Jesus", "Iesu", "trad:bible", "", "Iesū", "J220"},

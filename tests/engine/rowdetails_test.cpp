@@ -49,8 +49,8 @@ TEST(RowDetails, NamesEachSourceInPlainWords)
 
 TEST(RowDetails, GathersEverythingTheRowKnows)
 {
-    const RowDetails details =
-        rowDetails(MatchKind::Exact, "Hauoli", "trad:meaning", "meaning: joy", "Hauʻoli");
+    const RowDetails details
+        = rowDetails(MatchKind::Exact, "Hauoli", "trad:meaning", "meaning: joy", "Hauʻoli");
     // clang-format off
     const RowDetails expected{"exact match",
                               "a Hawaiian word with the same meaning, not the same sound",
@@ -65,8 +65,8 @@ TEST(RowDetails, GathersEverythingTheRowKnows)
 
 TEST(RowDetails, GivesTheLetterByLetterRowTheRuleAsItsSource)
 {
-    const RowDetails details =
-        rowDetails(MatchKind::LetterByLetter, "Kakahi", "trad:bible", "via Elizabeth", "Kākahi");
+    const RowDetails details
+        = rowDetails(MatchKind::LetterByLetter, "Kakahi", "trad:bible", "via Elizabeth", "Kākahi");
     EXPECT_EQ(details.source, "not in the list: made by rule from the typed spelling");
     EXPECT_EQ(details.note, "");
     EXPECT_EQ(details.modernSpelling, "");
@@ -75,8 +75,8 @@ TEST(RowDetails, GivesTheLetterByLetterRowTheRuleAsItsSource)
 
 TEST(RowDetails, KeepsEachFieldOnOneLine)
 {
-    const RowDetails details =
-        rowDetails(MatchKind::Exact, "Kawika", "trad:bible", "via\tDavid\r\n", " Kāwika\n");
+    const RowDetails details
+        = rowDetails(MatchKind::Exact, "Kawika", "trad:bible", "via\tDavid\r\n", " Kāwika\n");
     EXPECT_EQ(details.note, "via David");
     EXPECT_EQ(details.modernSpelling, "Kāwika");
 }
@@ -88,7 +88,7 @@ TEST(RowDetails, LeavesTheGuideEmptyForAFormThatCannotBeSaid)
     EXPECT_EQ(details.syllableGuide, "");
     EXPECT_EQ(details.respelling, "");
     EXPECT_EQ(formatRowDetails(details),
-              "Letter by letter, by rule\nNot in the list: made by rule from the typed spelling");
+        "Letter by letter, by rule\nNot in the list: made by rule from the typed spelling");
 }
 
 TEST(FormatRowDetails, WritesOneLinePerItem)

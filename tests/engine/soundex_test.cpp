@@ -75,7 +75,8 @@ class SoundexKeys : public testing::TestWithParam<KeyCase>
 
 TEST_P(SoundexKeys, GivesTheKey)
 {
-    EXPECT_EQ(Soundex(GetParam().name, true), GetParam().key) << "name: \"" << GetParam().name << '"';
+    EXPECT_EQ(Soundex(GetParam().name, true), GetParam().key)
+        << "name: \"" << GetParam().name << '"';
 }
 
 // clang-format off

@@ -98,7 +98,7 @@ TEST(TextCase, TrimsAsciiAndUnicodeWhiteSpace)
     EXPECT_EQ(text::trimmed("\xC2\xA0Mary Ann\xE3\x80\x80"), "Mary Ann"); // no-break, ideographic
     EXPECT_EQ(text::trimmed(" \t "), "");
     EXPECT_EQ(text::trimmed("José"), "José");
-    EXPECT_EQ(text::trimmed("\x80\xA0"), "\x80\xA0"); // stray bytes are not spaces
+    EXPECT_EQ(text::trimmed("\x80\xA0"), "\x80\xA0");               // stray bytes are not spaces
     EXPECT_EQ(text::trimmed("\xE2\x80\xA8Kathy\xC2\x85"), "Kathy"); // line separator, NEL
     EXPECT_EQ(text::trimmed("\xE2\x80\x8BKathy"), "\xE2\x80\x8BKathy"); // zero width: no space
 }

@@ -39,10 +39,10 @@ TEST(Translate, CollapsesDoubledLettersIgnoringCaseBeforeMapping)
 {
     EXPECT_EQ(Translate("AAron"), "Alona");
     EXPECT_EQ(Translate("aAron"), "alona");
-    EXPECT_EQ(Translate("Éé"), "É");        // case folding reaches accented letters
-    EXPECT_EQ(Translate("Ck"), "Kaka");      // c and k differ before mapping: both stay
-    EXPECT_EQ(Translate("Sſ"), "Ka");        // the long s folds to s, so it doubles an s
-    EXPECT_EQ(Translate("ſ"), "ſ");          // but it is no letter A-Z and is not mapped
+    EXPECT_EQ(Translate("Éé"), "É");    // case folding reaches accented letters
+    EXPECT_EQ(Translate("Ck"), "Kaka"); // c and k differ before mapping: both stay
+    EXPECT_EQ(Translate("Sſ"), "Ka");   // the long s folds to s, so it doubles an s
+    EXPECT_EQ(Translate("ſ"), "ſ");     // but it is no letter A-Z and is not mapped
 }
 
 TEST(Translate, AnswersAVeryLongNameInOnePass)
