@@ -11,7 +11,6 @@
 #include "engine/transliterate.h"
 
 #include <benchmark/benchmark.h>
-
 #include <malloc.h>
 #include <unistd.h>
 
@@ -32,13 +31,16 @@ using namespace quillora;
 class NameGenerator
 {
 public:
-    explicit NameGenerator(std::uint64_t seed) : m_state(seed) {}
+    explicit NameGenerator(std::uint64_t seed)
+        : m_state(seed)
+    { }
 
     std::uint32_t below(std::uint32_t bound) { return static_cast<std::uint32_t>(next() % bound); }
 
     // Syllables of a consonant (or cluster) and a vowel, 3 to 12 letters, most of them 5 to 9.
     std::string name()
     {
+        // clang-format off
         static constexpr std::array<std::string_view, 24> kOnsets{
             "b", "c", "d", "f", "g", "h", "j", "k", "l", "m", "n", "p",
             "r", "s", "t", "v", "w", "z", "ch", "th", "br", "st", "tr", "",
@@ -47,6 +49,7 @@ public:
                                                                  "y", "ie", "ea"};
         static constexpr std::array<std::string_view, 8> kCodas{"", "", "", "n", "l", "r",
                                                                 "s", "th"};
+        // clang-format on
         const std::size_t length = 3 + below(6) + below(5); // 3..12
         std::string out;
         while (out.size() < length) {
@@ -158,13 +161,13 @@ void tableMemory(benchmark::State &state, const std::string &text)
         state.counters["list_MiB"] = static_cast<double>(text.size()) / (1024.0 * 1024.0);
         state.counters["table_MiB"] = static_cast<double>(table.tableBytes()) / (1024.0 * 1024.0);
         state.counters["index_MiB"] = static_cast<double>(table.indexBytes()) / (1024.0 * 1024.0);
-        state.counters["index_per_table"] =
-            static_cast<double>(table.indexBytes()) / static_cast<double>(table.tableBytes());
+        state.counters["index_per_table"]
+            = static_cast<double>(table.indexBytes()) / static_cast<double>(table.tableBytes());
         state.counters["index_B_per_row"] = static_cast<double>(table.indexBytes()) / rows;
-        state.counters["resident_MiB"] =
-            static_cast<double>(residentAfter - residentBefore) / (1024.0 * 1024.0);
-        state.counters["heap_MiB"] =
-            static_cast<double>(heapAfter - heapBefore) / (1024.0 * 1024.0);
+        state.counters["resident_MiB"]
+            = static_cast<double>(residentAfter - residentBefore) / (1024.0 * 1024.0);
+        state.counters["heap_MiB"]
+            = static_cast<double>(heapAfter - heapBefore) / (1024.0 * 1024.0);
     }
 }
 
@@ -177,8 +180,8 @@ void BM_BundledMemory(benchmark::State &state)
     state.counters["rows"] = static_cast<double>(table.size());
     state.counters["table_KiB"] = static_cast<double>(table.tableBytes()) / 1024.0;
     state.counters["index_KiB"] = static_cast<double>(table.indexBytes()) / 1024.0;
-    state.counters["index_per_table"] =
-        static_cast<double>(table.indexBytes()) / static_cast<double>(table.tableBytes());
+    state.counters["index_per_table"]
+        = static_cast<double>(table.indexBytes()) / static_cast<double>(table.tableBytes());
 }
 BENCHMARK(BM_BundledMemory)->Iterations(1);
 
@@ -258,7 +261,7 @@ BENCHMARK(BM_ParseBundled)->ArgName("index")->Arg(0)->Arg(1)->Unit(benchmark::kM
 void BM_ParseSynthetic(benchmark::State &state)
 {
     parseBenchmark(state, syntheticText(static_cast<std::size_t>(state.range(0))),
-                   state.range(1) != 0 ? Indexing::Build : Indexing::Skip);
+        state.range(1) != 0 ? Indexing::Build : Indexing::Skip);
 }
 BENCHMARK(BM_ParseSynthetic)
     ->ArgNames({"rows", "index"})
@@ -271,8 +274,8 @@ BENCHMARK(BM_ParseSynthetic)
 // What the program does at start now: the bundled table from its embedded image.
 void BM_BundledReady(benchmark::State &state)
 {
-    const std::string_view list =
-        resources::find(resources::kTextType, resources::kNameListId).value_or("");
+    const std::string_view list
+        = resources::find(resources::kTextType, resources::kNameListId).value_or("");
     std::size_t rows = 0;
     for (auto _ : state) {
         const auto table = tableFromImage(bundledTableImage(), list);
@@ -287,8 +290,8 @@ BENCHMARK(BM_BundledReady)->Unit(benchmark::kMicrosecond);
 
 using Lookup = std::vector<ResultRow> (*)(const NameTable &, std::string_view);
 
-void searchBenchmark(benchmark::State &state, Lookup lookup, const NameTable &table,
-                     std::string_view typed)
+void searchBenchmark(
+    benchmark::State &state, Lookup lookup, const NameTable &table, std::string_view typed)
 {
     std::size_t results = 0;
     for (auto _ : state) {
@@ -309,27 +312,39 @@ BENCHMARK_CAPTURE(BM_SearchBundled, scan, lookupNameByScan)->Unit(benchmark::kMi
 
 void BM_SearchSynthetic(benchmark::State &state, Lookup lookup)
 {
-    searchBenchmark(state, lookup, syntheticTable(static_cast<std::size_t>(state.range(0))),
-                    kTypedSynthetic);
+    searchBenchmark(
+        state, lookup, syntheticTable(static_cast<std::size_t>(state.range(0))), kTypedSynthetic);
 }
 BENCHMARK_CAPTURE(BM_SearchSynthetic, indexed, lookupName)
-    ->Arg(12'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+    ->Arg(12'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SearchSynthetic, scan, lookupNameByScan)
-    ->Arg(12'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+    ->Arg(12'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMicrosecond);
 
 // A 100,000-character name: no row is near it in length, so the search costs its key, its
 // normalisation check and its letter-by-letter form.
 void BM_SearchLongName(benchmark::State &state, Lookup lookup)
 {
     const NameTable &table = state.range(0) == 0
-                                 ? bundledTable()
-                                 : syntheticTable(static_cast<std::size_t>(state.range(0)));
+        ? bundledTable()
+        : syntheticTable(static_cast<std::size_t>(state.range(0)));
     searchBenchmark(state, lookup, table, longName());
 }
 BENCHMARK_CAPTURE(BM_SearchLongName, indexed, lookupName)
-    ->ArgName("synthetic_rows")->Arg(0)->Arg(12'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+    ->ArgName("synthetic_rows")
+    ->Arg(0)
+    ->Arg(12'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SearchLongName, scan, lookupNameByScan)
-    ->ArgName("synthetic_rows")->Arg(0)->Arg(12'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+    ->ArgName("synthetic_rows")
+    ->Arg(0)
+    ->Arg(12'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -56,7 +56,7 @@ std::optional<std::string_view> LineReader::next()
         m_scanned = m_buffer.size() - m_start;
         if (m_scanned > kMaxLineBytes) {
             m_error = "standard input line " + std::to_string(m_lineNumber + 1)
-                      + " is longer than 64 MiB";
+                + " is longer than 64 MiB";
             return std::nullopt;
         }
         if (!fill())

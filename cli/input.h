@@ -17,7 +17,9 @@ public:
     /// ends (such as /dev/zero) cannot take all memory.
     static constexpr std::size_t kMaxLineBytes = 64 * 1024 * 1024;
 
-    explicit LineReader(int fd) : m_fd(fd) {}
+    explicit LineReader(int fd)
+        : m_fd(fd)
+    { }
 
     /// The next line, or nothing at the end of the input or after an error (see error()).
     /// The view lives until the next call.
@@ -32,7 +34,7 @@ private:
 
     int m_fd;
     std::string m_buffer;
-    std::size_t m_start = 0;  // where the next line starts in m_buffer
+    std::size_t m_start = 0;   // where the next line starts in m_buffer
     std::size_t m_scanned = 0; // bytes from m_start known to hold no line feed
     bool m_eof = false;
     std::size_t m_lineNumber = 0;

@@ -16,7 +16,9 @@ namespace {
 class FileDescriptor
 {
 public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    explicit FileDescriptor(int fd)
+        : m_fd(fd)
+    { }
     ~FileDescriptor()
     {
         if (m_fd >= 0)
@@ -105,7 +107,7 @@ std::optional<std::string> readListFile(const std::string &path, std::string &er
         return std::nullopt;
     }
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat info {};
+    struct stat info = {};
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0) {
         error = "cannot read " + path + ": " + std::strerror(errno);
         return std::nullopt;
@@ -135,8 +137,9 @@ std::optional<std::string> readListFile(const std::string &path, std::string &er
         return std::nullopt;
     }
     if (!isUtf16(text) && text.find('\0') != std::string::npos) {
-        error = describe(path, "holds NUL bytes: not a text name list (a UTF-16 list needs its "
-                               "byte-order mark)");
+        error = describe(path,
+            "holds NUL bytes: not a text name list (a UTF-16 list needs its "
+            "byte-order mark)");
         return std::nullopt;
     }
     if (hasLongLine(text)) {

@@ -64,7 +64,7 @@ bool forEachName(const std::vector<std::string> &operands, cli::Output &out, Han
 bool readsStandardInput(const cli::Options &options)
 {
     return std::find(options.operands.begin(), options.operands.end(), "-")
-           != options.operands.end();
+        != options.operands.end();
 }
 
 /// The table a search runs on: the bundled one (built with the program), or the list of
@@ -141,12 +141,12 @@ int runDistance(const cli::Options &options, cli::Output &out)
         if (tab == std::string_view::npos && !line.empty()) {
             out.flush(); // the lines before it were answered
             printError("standard input line " + std::to_string(lineNumber)
-                       + " has no tab between A and B");
+                + " has no tab between A and B");
             return false;
         }
         const std::string_view a = line.substr(0, tab);
-        const std::string_view b = tab == std::string_view::npos ? std::string_view()
-                                                                  : line.substr(tab + 1);
+        const std::string_view b
+            = tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
         out.write(std::to_string(StringUtils::EditDistance(a, b)));
         out.put('\n');
         return true;
@@ -176,8 +176,8 @@ int run(const cli::Options &options, cli::Output &out)
     case cli::Mode::Search:
         return runSearch(options, out);
     case cli::Mode::Key:
-        return runPerName(options, out,
-                          [](std::string_view name) { return StringUtils::Soundex(name, true); });
+        return runPerName(
+            options, out, [](std::string_view name) { return StringUtils::Soundex(name, true); });
     case cli::Mode::Translate:
         return runPerName(options, out, [](std::string_view name) { return Translate(name); });
     case cli::Mode::Distance:

@@ -103,12 +103,11 @@ ParseResult parseArguments(const std::vector<std::string> &arguments)
             options.operands.push_back(argument);
             continue;
         }
-        const auto *valueOption = std::find_if(std::begin(valueOptions), std::end(valueOptions),
-            [&](const ValueOption &option) {
+        const auto *valueOption = std::find_if(
+            std::begin(valueOptions), std::end(valueOptions), [&](const ValueOption &option) {
                 return argument == option.name
-                       || (argument.starts_with(option.name)
-                           && argument.size() > option.name.size()
-                           && argument[option.name.size()] == '=');
+                    || (argument.starts_with(option.name) && argument.size() > option.name.size()
+                        && argument[option.name.size()] == '=');
             });
         if (valueOption != std::end(valueOptions)) {
             const std::string name(valueOption->name);
@@ -139,9 +138,11 @@ ParseResult parseArguments(const std::vector<std::string> &arguments)
         } else if (argument == "--details") {
             options.details = true;
         } else if (argument == "--key" || argument == "--translate" || argument == "--distance") {
+            // clang-format off
             const Mode mode = argument == "--key"         ? Mode::Key
                               : argument == "--translate" ? Mode::Translate
                                                           : Mode::Distance;
+            // clang-format on
             if (!choose(mode))
                 return failure("choose one of --key, --translate, --distance and --say");
         } else {

@@ -11,12 +11,12 @@ enum class Mode { Search, Key, Translate, Distance, Say, Help, Version };
 struct Options
 {
     Mode mode = Mode::Search;
-    bool tsv = false;                   ///< search rows as QUERY, MARK, ENGLISH, HAWAIIAN
-    bool details = false;               ///< search rows with their details (see usageText())
+    bool tsv = false;                     ///< search rows as QUERY, MARK, ENGLISH, HAWAIIAN
+    bool details = false;                 ///< search rows with their details (see usageText())
     std::optional<std::string> namesFile; ///< search this list instead of the bundled one
-    std::optional<std::string> sayWord; ///< the Hawaiian form --say speaks, as given
-    std::optional<std::string> wavFile; ///< where --say writes its WAV file; "-" for stdout
-    std::vector<std::string> operands;  ///< names, "-" for standard input
+    std::optional<std::string> sayWord;   ///< the Hawaiian form --say speaks, as given
+    std::optional<std::string> wavFile;   ///< where --say writes its WAV file; "-" for stdout
+    std::vector<std::string> operands;    ///< names, "-" for standard input
 };
 
 /// The outcome of reading the command line: the options, or the reason they are unusable.

@@ -7,9 +7,13 @@
 
 namespace quillora::cli {
 
-WriteError::WriteError(int error) : std::runtime_error(std::strerror(error)), m_error(error) {}
+WriteError::WriteError(int error)
+    : std::runtime_error(std::strerror(error))
+    , m_error(error)
+{ }
 
-Output::Output(int fd) : m_fd(fd)
+Output::Output(int fd)
+    : m_fd(fd)
 {
     m_buffer.reserve(2 * kBlock);
 }
@@ -54,6 +58,7 @@ void appendEscaped(std::string &out, std::string_view field)
     std::size_t start = 0;
     for (std::size_t i = 0; i < field.size(); ++i) {
         char escape = 0;
+        // clang-format off
         switch (field[i]) {
         case '\\': escape = '\\'; break;
         case '\t': escape = 't'; break;
@@ -61,6 +66,7 @@ void appendEscaped(std::string &out, std::string_view field)
         case '\r': escape = 'r'; break;
         default: continue;
         }
+        // clang-format on
         out.append(field.substr(start, i - start));
         out.push_back('\\');
         out.push_back(escape);

@@ -21,7 +21,9 @@ void TsvWriter::record(std::initializer_list<std::string_view> fields)
     m_out.flushIfFull();
 }
 
-TableWriter::TableWriter(std::vector<std::string> headers) : m_headers(std::move(headers)) {}
+TableWriter::TableWriter(std::vector<std::string> headers)
+    : m_headers(std::move(headers))
+{ }
 
 void TableWriter::addRow(std::initializer_list<std::string_view> cells)
 {
@@ -46,8 +48,8 @@ void TableWriter::print(Output &out) const
     }
     const auto printLine = [&](const std::vector<std::string> &cells) {
         // Empty cells at the end of a line leave no padding behind.
-        const auto filled = std::find_if(cells.rbegin(), cells.rend(),
-            [](const std::string &cell) { return !cell.empty(); });
+        const auto filled = std::find_if(
+            cells.rbegin(), cells.rend(), [](const std::string &cell) { return !cell.empty(); });
         const std::size_t count = static_cast<std::size_t>(cells.rend() - filled);
         for (std::size_t column = 0; column < count; ++column) {
             out.write(cells[column]);
@@ -91,8 +93,8 @@ RowDetails detailsOf(const NameTable &table, const ResultRow &row)
 
 } // namespace
 
-void printTable(Output &out, const NameTable &table, const std::vector<ResultRow> &rows,
-                Columns columns)
+void printTable(
+    Output &out, const NameTable &table, const std::vector<ResultRow> &rows, Columns columns)
 {
     if (columns == Columns::Basic) {
         TableWriter basic({"English", "Hawaiian", "Match"});
@@ -102,18 +104,18 @@ void printTable(Output &out, const NameTable &table, const std::vector<ResultRow
         return;
     }
     TableWriter detailed({"English", "Hawaiian", "Match", "Source", "Note", "Modern", "Guide",
-                          "Syllables", "Respelling"});
+        "Syllables", "Respelling"});
     for (const ResultRow &row : rows) {
         const RowDetails details = detailsOf(table, row);
         detailed.addRow({row.english, row.hawaiian, kindLabel(row.kind), details.source,
-                         details.note, details.modernSpelling, details.syllableGuide,
-                         details.syllables, details.respelling});
+            details.note, details.modernSpelling, details.syllableGuide, details.syllables,
+            details.respelling});
     }
     detailed.print(out);
 }
 
 void printTsv(Output &out, std::string_view query, const NameTable &table,
-              const std::vector<ResultRow> &rows, Columns columns)
+    const std::vector<ResultRow> &rows, Columns columns)
 {
     TsvWriter tsv(out);
     for (const ResultRow &row : rows) {
@@ -123,8 +125,8 @@ void printTsv(Output &out, std::string_view query, const NameTable &table,
         }
         const RowDetails details = detailsOf(table, row);
         tsv.record({query, rowMark(row.kind), row.english, row.hawaiian, kindLabel(row.kind),
-                    details.source, details.note, details.modernSpelling, details.syllableGuide,
-                    details.syllables, details.respelling});
+            details.source, details.note, details.modernSpelling, details.syllableGuide,
+            details.syllables, details.respelling});
     }
 }
 

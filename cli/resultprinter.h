@@ -16,7 +16,9 @@ namespace quillora::cli {
 class TsvWriter
 {
 public:
-    explicit TsvWriter(Output &out) : m_out(out) {}
+    explicit TsvWriter(Output &out)
+        : m_out(out)
+    { }
     void record(std::initializer_list<std::string_view> fields);
 
 private:
@@ -27,8 +29,8 @@ private:
 /// column is as wide as its widest cell, counting only cells of up to kMaxPaddedWidth
 /// characters (the longest source in words fits): a longer cell (a name of a megabyte) is
 /// printed whole and pushes the rest of its own line right, but pads no other line. Empty cells
-/// at the end of a line are left out, padding and all. Cells are escaped like TSV fields, so that every row
-/// stays on one line.
+/// at the end of a line are left out, padding and all. Cells are escaped like TSV fields, so that
+/// every row stays on one line.
 class TableWriter
 {
 public:
@@ -55,13 +57,13 @@ enum class Columns {
 /// The search's rows as a table with the columns English, Hawaiian and Match, and with
 /// Columns::Details, Source, Note, Modern, Guide, Syllables and Respelling. `table` is the one
 /// searched, whose rows give the details.
-void printTable(Output &out, const NameTable &table, const std::vector<ResultRow> &rows,
-                Columns columns);
+void printTable(
+    Output &out, const NameTable &table, const std::vector<ResultRow> &rows, Columns columns);
 
 /// The search's rows as TSV, one line per row: QUERY, MARK, ENGLISH, HAWAIIAN; with
 /// Columns::Details, then MATCH, SOURCE, NOTE, MODERN, GUIDE, SYLLABLES, RESPELLING (see the
 /// usage text). MARK is "+" for an exact match, "-" for the letter-by-letter row, else empty.
 void printTsv(Output &out, std::string_view query, const NameTable &table,
-              const std::vector<ResultRow> &rows, Columns columns);
+    const std::vector<ResultRow> &rows, Columns columns);
 
 } // namespace quillora::cli

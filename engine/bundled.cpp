@@ -12,16 +12,16 @@ namespace quillora {
 
 std::string_view bundledTableImage()
 {
-    const auto size =
-        static_cast<std::size_t>(quillora_nametable_image_end - quillora_nametable_image_begin);
+    const auto size
+        = static_cast<std::size_t>(quillora_nametable_image_end - quillora_nametable_image_begin);
     return {quillora_nametable_image_begin, size};
 }
 
 const NameTable &bundledNameTable()
 {
     static const NameTable table = [] {
-        const std::string_view list =
-            resources::find(resources::kTextType, resources::kNameListId).value_or("");
+        const std::string_view list
+            = resources::find(resources::kTextType, resources::kNameListId).value_or("");
         if (auto fromImage = tableFromImage(bundledTableImage(), list))
             return *fromImage;
         // An image this build cannot read (it makes its own, so this does not happen): the

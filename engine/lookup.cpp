@@ -103,8 +103,8 @@ ResultRow resultRow(const NameTable &table, std::size_t row, MatchKind kind)
 
 ResultRow keyRow(const NameTable &table, std::size_t row, const Query &query)
 {
-    return resultRow(table, row, query.isExact(table.english(row)) ? MatchKind::Exact
-                                                                    : MatchKind::SoundAlike);
+    return resultRow(
+        table, row, query.isExact(table.english(row)) ? MatchKind::Exact : MatchKind::SoundAlike);
 }
 
 } // namespace
@@ -119,7 +119,7 @@ std::vector<ResultRow> lookupNameByScan(const NameTable &table, std::string_view
         if (data.keyCodes[row] == query.key()) {
             rows.push_back(keyRow(table, row, query));
         } else if (query.isNear(data.text.substr(span.englishOffset, span.englishSize()),
-                                span.englishIsAscii())) {
+                       span.englishIsAscii())) {
             rows.push_back(resultRow(table, row, MatchKind::NearSpelling));
         }
     }

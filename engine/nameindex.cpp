@@ -27,7 +27,7 @@ std::uint64_t mulMod(std::uint64_t a, std::uint64_t b)
 {
     const Uint128 product = static_cast<Uint128>(a) * b;
     std::uint64_t r = (static_cast<std::uint64_t>(product) & kPrime)
-                      + static_cast<std::uint64_t>(product >> 61U);
+        + static_cast<std::uint64_t>(product >> 61U);
     return r >= kPrime ? r - kPrime : r;
 }
 
@@ -75,8 +75,8 @@ public:
                 continue;
             const std::uint64_t scale = m_powers[length - 1 - i];
             // whole - prefix(i+1)·B^(L-1-i) is the suffix; prefix(i)·B^(L-1-i) goes before it.
-            const std::uint64_t deleted = addMod(
-                subMod(whole, mulMod(m_prefix[i + 1], scale)), mulMod(m_prefix[i], scale));
+            const std::uint64_t deleted
+                = addMod(subMod(whole, mulMod(m_prefix[i + 1], scale)), mulMod(m_prefix[i], scale));
             handle(finish(deleted, length - 1));
         }
     }
@@ -141,8 +141,8 @@ std::string_view englishOf(const NameTableData &table, std::uint32_t row)
 // --- building ---------------------------------------------------------------------------------
 
 /// Chains the rows of each English name and returns the first row of each, in table order.
-std::vector<std::uint32_t> chainEqualNames(const NameTableData &table,
-                                           std::vector<std::uint32_t> &nextSameEnglish)
+std::vector<std::uint32_t> chainEqualNames(
+    const NameTableData &table, std::vector<std::uint32_t> &nextSameEnglish)
 {
     const auto rows = static_cast<std::uint32_t>(table.rows.size());
     nextSameEnglish.assign(rows, kNoRow);
@@ -152,7 +152,7 @@ std::vector<std::uint32_t> chainEqualNames(const NameTableData &table,
     const std::size_t mask = slots.size() - 1;
     for (std::uint32_t row = 0; row < rows; ++row) {
         const std::string_view name = englishOf(table, row);
-        std::size_t slot = std::hash<std::string_view>{}(name) & mask;
+        std::size_t slot = std::hash<std::string_view>()(name) & mask;
         while (slots[slot] != kNoRow && englishOf(table, slots[slot]) != name)
             slot = (slot + 1) & mask;
         if (slots[slot] == kNoRow) {
@@ -169,7 +169,7 @@ std::vector<std::uint32_t> chainEqualNames(const NameTableData &table,
 }
 
 void buildVariants(const NameTableData &table, const std::vector<std::uint32_t> &representatives,
-                   NameIndexData &index)
+    NameIndexData &index)
 {
     std::u32string chars;
     std::size_t variants = 0;
@@ -189,9 +189,8 @@ void buildVariants(const NameTableData &table, const std::vector<std::uint32_t> 
     starts.assign(buckets + 1, 0);
     for (const std::uint32_t row : representatives) {
         utf8::decodeInto(chars, englishOf(table, row));
-        hasher.forEachVariant(chars, [&](std::uint64_t hash) {
-            ++starts[bucketOf(hash, index.bucketBits) + 1];
-        });
+        hasher.forEachVariant(
+            chars, [&](std::uint64_t hash) { ++starts[bucketOf(hash, index.bucketBits) + 1]; });
     }
     for (std::size_t b = 0; b < buckets; ++b)
         starts[b + 1] += starts[b];
@@ -200,8 +199,8 @@ void buildVariants(const NameTableData &table, const std::vector<std::uint32_t> 
     for (const std::uint32_t row : representatives) {
         utf8::decodeInto(chars, englishOf(table, row));
         hasher.forEachVariant(chars, [&](std::uint64_t hash) {
-            index.ownedVariantEntries[cursor[bucketOf(hash, index.bucketBits)]++] =
-                (row << index.fingerprintBits) | fingerprintOf(hash, index.fingerprintBits);
+            index.ownedVariantEntries[cursor[bucketOf(hash, index.bucketBits)]++]
+                = (row << index.fingerprintBits) | fingerprintOf(hash, index.fingerprintBits);
         });
     }
 }
@@ -242,8 +241,8 @@ std::shared_ptr<const NameIndexData> buildNameIndex(const NameTableData &table)
 {
     auto index = std::make_shared<NameIndexData>();
     {
-        const std::vector<std::uint32_t> representatives =
-            chainEqualNames(table, index->ownedNextSameEnglish);
+        const std::vector<std::uint32_t> representatives
+            = chainEqualNames(table, index->ownedNextSameEnglish);
         buildVariants(table, representatives, *index);
     }
     buildKeys(table, *index);
@@ -256,10 +255,10 @@ std::size_t nameIndexBuildBytesBound(const NameTableData &table)
     const std::size_t rows = table.rows.size();
     const std::size_t variants = static_cast<std::size_t>(table.englishChars) + rows;
     const std::size_t kept = sizeof(KeySlot) * keySlotCountFor(distinctKeyCount(table.keyCodes))
-                             + 4 * rows                                 // rows by key
-                             + 4 * rows                                 // rows of one name
-                             + 4 * (bucketCountFor(variants) + 1) * 2   // buckets, and cursors
-                             + 4 * variants;                            // entries
+        + 4 * rows                               // rows by key
+        + 4 * rows                               // rows of one name
+        + 4 * (bucketCountFor(variants) + 1) * 2 // buckets, and cursors
+        + 4 * variants;                          // entries
     // Scratch of chaining the names: the last row of each, a hash of names and the list of
     // first rows; of the keys, a sorted copy.
     const std::size_t scratch = 4 * rows + 4 * std::bit_ceil(rows + rows / 4 + 1) + 4 * rows;
@@ -279,7 +278,7 @@ std::span<const std::uint32_t> rowsWithKey(const NameIndexData &index, std::uint
 }
 
 void nearSpellingCandidates(const NameIndexData &index, std::u32string_view typed,
-                            std::vector<std::uint32_t> &representatives)
+    std::vector<std::uint32_t> &representatives)
 {
     thread_local VariantHasher hasher;
     const std::size_t begin = representatives.size();
@@ -296,8 +295,8 @@ void nearSpellingCandidates(const NameIndexData &index, std::u32string_view type
     });
     std::sort(representatives.begin() + static_cast<std::ptrdiff_t>(begin), representatives.end());
     representatives.erase(std::unique(representatives.begin() + static_cast<std::ptrdiff_t>(begin),
-                                      representatives.end()),
-                          representatives.end());
+                              representatives.end()),
+        representatives.end());
 }
 
 } // namespace quillora::detail

@@ -25,6 +25,6 @@ std::span<const std::uint32_t> rowsWithKey(const NameIndexData &index, std::uint
 /// that share a variant (the name itself or a one-character deletion) with `typed`: a superset
 /// of the names at most one edit from it, which the caller verifies.
 void nearSpellingCandidates(const NameIndexData &index, std::u32string_view typed,
-                            std::vector<std::uint32_t> &representatives);
+    std::vector<std::uint32_t> &representatives);
 
 } // namespace quillora::detail

@@ -51,8 +51,8 @@ void readFieldsAfterEnglish(std::string_view rest, NameRecord &record)
     if (tab == std::string_view::npos)
         return;
     rest.remove_prefix(tab + 1);
-    const std::array<std::string_view *, 4> fields{&record.hawaiian, &record.provenance,
-                                                   &record.note, &record.modern};
+    const std::array<std::string_view *, 4> fields{
+        &record.hawaiian, &record.provenance, &record.note, &record.modern};
     for (std::string_view *field : fields) {
         const std::size_t next = rest.find('\t');
         *field = text::trimmed(rest.substr(0, next));
@@ -120,7 +120,7 @@ std::shared_ptr<detail::NameTableData> buildRows(std::string text)
         const bool ascii = utf8::isAscii(english);
         const auto size = static_cast<std::uint32_t>(english.size());
         data->ownedRows.push_back({static_cast<std::uint32_t>(english.data() - all.data()),
-                                   ascii ? size : size | detail::RowSpan::kNotAscii});
+            ascii ? size : size | detail::RowSpan::kNotAscii});
         data->ownedKeyCodes.push_back(keyCode(StringUtils::Soundex(english, true)));
         const std::size_t chars = ascii ? english.size() : utf8::length(english);
         data->maxEnglishChars = std::max(data->maxEnglishChars, static_cast<std::uint32_t>(chars));
@@ -134,20 +134,22 @@ std::shared_ptr<detail::NameTableData> buildRows(std::string text)
 
 const std::shared_ptr<const detail::NameTableData> &emptyData()
 {
-    static const std::shared_ptr<const detail::NameTableData> empty =
-        std::make_shared<const detail::NameTableData>();
+    static const std::shared_ptr<const detail::NameTableData> empty
+        = std::make_shared<const detail::NameTableData>();
     return empty;
 }
 
 } // namespace
 
-NameTable::NameTable() : m_table(emptyData()) {}
+NameTable::NameTable()
+    : m_table(emptyData())
+{ }
 
 NameTable::NameTable(std::shared_ptr<const detail::NameTableData> table,
-                     std::shared_ptr<const detail::NameIndexData> index)
-    : m_table(std::move(table)), m_index(std::move(index))
-{
-}
+    std::shared_ptr<const detail::NameIndexData> index)
+    : m_table(std::move(table))
+    , m_index(std::move(index))
+{ }
 
 std::size_t NameTable::size() const
 {

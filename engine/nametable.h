@@ -86,7 +86,10 @@ public:
         using reference = NameRecord;
 
         Iterator() = default;
-        Iterator(const NameTable *table, std::size_t row) : m_table(table), m_row(row) {}
+        Iterator(const NameTable *table, std::size_t row)
+            : m_table(table)
+            , m_row(row)
+        { }
         NameRecord operator*() const { return (*m_table)[m_row]; }
         Iterator &operator++()
         {
@@ -112,7 +115,7 @@ public:
     const detail::NameTableData &data() const { return *m_table; }
     const detail::NameIndexData *indexData() const { return m_index.get(); }
     NameTable(std::shared_ptr<const detail::NameTableData> table,
-              std::shared_ptr<const detail::NameIndexData> index);
+        std::shared_ptr<const detail::NameIndexData> index);
 
 private:
     NameRecord fields(std::size_t row) const; // all but the key

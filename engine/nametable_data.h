@@ -94,7 +94,7 @@ struct NameIndexData
     std::size_t bytes() const
     {
         return keySlots.size_bytes() + rowsByKey.size_bytes() + nextSameEnglish.size_bytes()
-               + variantBuckets.size_bytes() + variantEntries.size_bytes();
+            + variantBuckets.size_bytes() + variantEntries.size_bytes();
     }
 };
 

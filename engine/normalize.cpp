@@ -21,8 +21,8 @@ void appendNfc(std::string &out, std::string_view valid)
     std::vector<utf8proc_int32_t> buffer(valid.size() + 8);
     utf8proc_ssize_t count = 0;
     while (true) {
-        count = utf8proc_decompose(bytes, length, buffer.data(),
-                                   static_cast<utf8proc_ssize_t>(buffer.size()), options);
+        count = utf8proc_decompose(
+            bytes, length, buffer.data(), static_cast<utf8proc_ssize_t>(buffer.size()), options);
         if (count < 0 || static_cast<std::size_t>(count) <= buffer.size())
             break;
         buffer.resize(static_cast<std::size_t>(count)); // it said how much room it needs

@@ -11,7 +11,7 @@ namespace quillora {
 enum class Stress {
     None,
     Secondary, ///< the head of a stress unit other than the last one in a long word
-    Primary, ///< the head of the word's last stress unit
+    Primary,   ///< the head of the word's last stress unit
 };
 
 /// One syllable of a Hawaiian word: at most one consonant (the ʻokina is one), then a vowel, a

@@ -69,8 +69,8 @@ std::optional<std::span<const T>> sectionOf(std::string_view image, const Sectio
     if (section.offset > image.size() || section.bytes > image.size() - section.offset
         || section.offset % alignof(T) != 0 || section.bytes % sizeof(T) != 0)
         return std::nullopt;
-    return std::span<const T>(reinterpret_cast<const T *>(image.data() + section.offset),
-                              section.bytes / sizeof(T));
+    return std::span<const T>(
+        reinterpret_cast<const T *>(image.data() + section.offset), section.bytes / sizeof(T));
 }
 
 } // namespace
@@ -95,7 +95,7 @@ std::string tableImage(const NameTable &table, bool includeText)
 
     std::string image(sizeof(Header), '\0');
     appendSection(image, header, Text,
-                  includeText ? std::span<const char>(rows.text) : std::span<const char>());
+        includeText ? std::span<const char>(rows.text) : std::span<const char>());
     appendSection(image, header, Rows, rows.rows);
     appendSection(image, header, KeyCodes, rows.keyCodes);
     appendSection(image, header, KeySlots, index.keySlots);
@@ -133,13 +133,13 @@ std::optional<NameTable> tableFromImage(std::string_view image, std::string_view
         return std::nullopt;
 
     const std::size_t rowCount = header.rowCount;
-    const std::string_view tableText =
-        header.textIncluded != 0 ? std::string_view(textBytes->data(), textBytes->size()) : text;
+    const std::string_view tableText
+        = header.textIncluded != 0 ? std::string_view(textBytes->data(), textBytes->size()) : text;
     const bool shaped = tableText.size() == header.textSize && rowSpans->size() == rowCount
-                        && keyCodes->size() == rowCount && rowsByKey->size() == rowCount
-                        && next->size() == rowCount && std::has_single_bit(keySlots->size())
-                        && buckets->size() == (std::size_t{1} << header.bucketBits) + 1
-                        && buckets->back() == entries->size();
+        && keyCodes->size() == rowCount && rowsByKey->size() == rowCount && next->size() == rowCount
+        && std::has_single_bit(keySlots->size())
+        && buckets->size() == (std::size_t{1} << header.bucketBits) + 1
+        && buckets->back() == entries->size();
     if (!shaped)
         return std::nullopt;
 

@@ -117,8 +117,8 @@ std::string_view trimmed(std::string_view text)
     // Walk back to the start of the last code point: at most three continuation bytes.
     while (!text.empty() && !isAsciiNonSpace(text.back())) {
         std::size_t start = text.size() - 1;
-        for (int i = 0; i < 3 && start > 0
-                        && (static_cast<unsigned char>(text[start]) & 0xC0U) == 0x80U; ++i)
+        for (int i = 0;
+             i < 3 && start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0U) == 0x80U; ++i)
             --start;
         const auto [cp, size] = utf8::decodeFirst(text.substr(start));
         if (start + size != text.size() || !isWhiteSpace(cp))

@@ -26,22 +26,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::u32string charsA = quillora::reference::decodeUtf8(a);
     const std::u32string charsB = quillora::reference::decodeUtf8(b);
     require(quillora::utf8::decode(a) == charsA && quillora::utf8::decode(b) == charsB,
-            "decode agrees with the reference decoder");
+        "decode agrees with the reference decoder");
     require(quillora::utf8::encode(charsA) == a && quillora::utf8::encode(charsB) == b,
-            "encode(decode(s)) == s");
+        "encode(decode(s)) == s");
 
     const std::int32_t expected = quillora::reference::editDistance(charsA, charsB);
     const std::int32_t ab = quillora::StringUtils::EditDistance(a, b);
     const std::int32_t ba = quillora::StringUtils::EditDistance(b, a);
     const bool within = quillora::StringUtils::isWithinOneEdit(charsA, charsB);
     const bool withinSwapped = quillora::StringUtils::isWithinOneEdit(charsB, charsA);
-    if (ab != expected || ba != expected || within != (expected <= 1)
-        || withinSwapped != within) {
+    if (ab != expected || ba != expected || within != (expected <= 1) || withinSwapped != within) {
         dump("a", a);
         dump("b", b);
-        std::fprintf(stderr, "reference %d, EditDistance(a, b) %d, EditDistance(b, a) %d, "
-                             "isWithinOneEdit %d / %d\n",
-                     expected, ab, ba, within, withinSwapped);
+        std::fprintf(stderr,
+            "reference %d, EditDistance(a, b) %d, EditDistance(b, a) %d, "
+            "isWithinOneEdit %d / %d\n",
+            expected, ab, ba, within, withinSwapped);
         require(false, "EditDistance and isWithinOneEdit agree with the full matrix");
     }
     return 0;

@@ -27,24 +27,24 @@ namespace {
 void checkTable(const quillora::NameTable &table)
 {
     const std::string_view text = table.text();
-    const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')
-                                                + std::count(text.begin(), text.end(), '\r'));
+    const auto lines = static_cast<std::size_t>(
+        std::count(text.begin(), text.end(), '\n') + std::count(text.begin(), text.end(), '\r'));
     require(table.size() <= lines + 1, "at most one row per line");
     for (const quillora::NameRecord &record : table) {
-        for (const std::string_view field : {record.english, record.hawaiian, record.provenance,
-                                             record.note, record.modern}) {
+        for (const std::string_view field :
+            {record.english, record.hawaiian, record.provenance, record.note, record.modern}) {
             require(field.find_first_of("\t\r\n") == std::string_view::npos,
-                    "a field holds no tab and no line end");
+                "a field holds no tab and no line end");
             require(quillora::text::trimmed(field) == field, "fields are trimmed");
         }
         require(record.key == quillora::StringUtils::Soundex(record.english, true),
-                "the key is the Soundex of the English name");
+            "the key is the Soundex of the English name");
     }
 }
 
 void requireSameRows(const std::vector<quillora::ResultRow> &rows,
-                     const std::vector<quillora::ResultRow> &expected, std::string_view typed,
-                     std::string_view text, const char *property)
+    const std::vector<quillora::ResultRow> &expected, std::string_view typed, std::string_view text,
+    const char *property)
 {
     if (rows == expected)
         return;
@@ -66,22 +66,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const std::vector<quillora::ResultRow> rows = quillora::lookupName(table, typed);
     require(!rows.empty() && rows.back().kind == quillora::MatchKind::LetterByLetter,
-            "the last row is the letter-by-letter one");
+        "the last row is the letter-by-letter one");
     for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
         require(rows[i].tableRow.has_value() && *rows[i].tableRow < table.size()
-                    && (i == 0 || *rows[i - 1].tableRow < *rows[i].tableRow),
-                "the other rows are table rows, in table order, each once");
+                && (i == 0 || *rows[i - 1].tableRow < *rows[i].tableRow),
+            "the other rows are table rows, in table order, each once");
     }
 
     requireSameRows(rows, quillora::reference::expectedLookup(table, typed), typed, text,
-                    "the indexed search gives the rows of the textbook definition");
+        "the indexed search gives the rows of the textbook definition");
     requireSameRows(quillora::lookupNameByScan(table, typed), rows, typed, text,
-                    "the scan gives the rows of the indexed search");
+        "the scan gives the rows of the indexed search");
 
     const std::string image = quillora::tableImage(table, true);
     const auto fromImage = quillora::tableFromImage(image);
     require(fromImage.has_value(), "the table reads back from its image");
     requireSameRows(quillora::lookupName(*fromImage, typed), rows, typed, text,
-                    "the table read back from its image gives the same rows");
+        "the table read back from its image gives the same rows");
     return 0;
 }

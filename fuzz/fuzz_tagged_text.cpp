@@ -46,8 +46,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     application = new QApplication(*argc, *argv);
-    field = quillora::makeReadOnlyStyledField(nullptr, QStringLiteral("EditField1"),
-                                              QRect(0, 0, 402, 402));
+    field = quillora::makeReadOnlyStyledField(
+        nullptr, QStringLiteral("EditField1"), QRect(0, 0, 402, 402));
     return 0;
 }
 

@@ -13,6 +13,7 @@ QUILLORA_PACKAGES=(
     at-spi2-core python3-pyatspi dbus             # the screen-reader check (AT-SPI on D-Bus)
     python3                                       # data checks and tools
     clang libclang-rt-14-dev                      # fuzzers (libFuzzer)
+    clang-format                                  # the formatting check (clang-format 14)
     desktop-file-utils appstream                  # checks of the desktop entry and metainfo
     dpkg-dev man-db groff-base gzip               # the Debian package and its man pages
 )

@@ -7,14 +7,14 @@ namespace quillora::speech {
 /// Why speech could not be made, written or played.
 enum class Error {
     None,
-    EmptyText, ///< the text is empty or blank, or gave no sound
-    TextTooLong, ///< the text is longer than maxTextBytes
-    InvalidText, ///< the text is not valid UTF-8 or holds a NUL character
-    DataMissing, ///< the espeak-ng data folder is missing or holds no espeak-ng data
+    EmptyText,       ///< the text is empty or blank, or gave no sound
+    TextTooLong,     ///< the text is longer than maxTextBytes
+    InvalidText,     ///< the text is not valid UTF-8 or holds a NUL character
+    DataMissing,     ///< the espeak-ng data folder is missing or holds no espeak-ng data
     DataFolderInUse, ///< espeak-ng already runs on another data folder in this process
-    VoiceMissing, ///< the data has no such voice (no Hawaiian voice installed)
-    NoAudioDevice, ///< no audio device could be opened for playback
-    InvalidAudio, ///< the audio has no sample rate, or is too long for a WAV file
+    VoiceMissing,    ///< the data has no such voice (no Hawaiian voice installed)
+    NoAudioDevice,   ///< no audio device could be opened for playback
+    InvalidAudio,    ///< the audio has no sample rate, or is too long for a WAV file
     CannotWriteFile, ///< the WAV file could not be written
     SynthesisFailed, ///< any other failure of espeak-ng
 };

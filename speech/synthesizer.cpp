@@ -3,10 +3,11 @@
 #include "engine/textcase.h"
 #include "engine/utf8.h"
 
+#include <espeak-ng/espeak_ng.h>
+
 #include <clocale>
 #include <cstdint>
 #include <cstring>
-#include <espeak-ng/espeak_ng.h>
 #include <exception>
 #include <filesystem>
 #include <mutex>
@@ -34,9 +35,9 @@ Engine &engine()
 // Where a synthesis callback puts the samples. espeak-ng hands it back with every block.
 struct Collector
 {
-    bool keep = true; // false while playing: espeak-ng plays the samples itself
+    bool keep = true;     // false while playing: espeak-ng plays the samples itself
     bool discard = false; // stop at the first block: drops speech left over from a failed call
-    bool failed = false; // the samples did not fit in memory
+    bool failed = false;  // the samples did not fit in memory
     std::vector<std::int16_t> samples;
 };
 

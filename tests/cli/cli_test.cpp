@@ -1,7 +1,6 @@
 // Drives the built quillora-lookup binary the way a script would.
 
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -31,8 +30,8 @@ protected:
     void SetUp() override
     {
         m_dir = fs::temp_directory_path()
-                / ("quillora-cli-" + std::to_string(::getpid()) + "-"
-                   + testing::UnitTest::GetInstance()->current_test_info()->name());
+            / ("quillora-cli-" + std::to_string(::getpid()) + "-"
+                + testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(m_dir);
     }
     void TearDown() override { fs::remove_all(m_dir); }
@@ -83,15 +82,17 @@ protected:
 
     std::string kathyList()
     {
-        return quoted(write("names.txt", "Kathy\tKakai\nCathy\tKakalina\nKatherine\tKakalina").string());
+        return quoted(
+            write("names.txt", "Kathy\tKakai\nCathy\tKakalina\nKatherine\tKakalina").string());
     }
 
     // Davida's Kawika with all five fields, another with two, and backslashes in every field.
     std::string davidList()
     {
-        return quoted(write("david.txt", "David\tKawika\ttrad:bible\tvia Davida\tKāwika\n"
-                                         "David\tKawika\n"
-                                         "Davis\tKa\\wiki\tta\\g\tno\\te\tmo\\dern\n")
+        return quoted(write("david.txt",
+            "David\tKawika\ttrad:bible\tvia Davida\tKāwika\n"
+            "David\tKawika\n"
+            "Davis\tKa\\wiki\tta\\g\tno\\te\tmo\\dern\n")
                           .string());
     }
 
@@ -117,43 +118,50 @@ TEST_F(LookupTool, SearchPrintsTheWorkedExampleAsTsv)
 {
     const ToolRun r = run("--tsv --names " + kathyList() + " Kathy KATHY 'Kathy ' Cathy");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "Kathy\t+\tKathy\tKakai\n"
-                     "Kathy\t\tCathy\tKakalina\n"
-                     "Kathy\t-\tKathy\tKakahi\n"
-                     "KATHY\t+\tKathy\tKakai\n"
-                     "KATHY\t-\tKATHY\tKAKaHI\n"
-                     "Kathy \t\tKathy\tKakai\n"
-                     "Kathy \t-\tKathy \tKakahi \n"
-                     "Cathy\t\tKathy\tKakai\n"
-                     "Cathy\t+\tCathy\tKakalina\n"
-                     "Cathy\t-\tCathy\tKakahi\n");
+    EXPECT_EQ(r.out,
+        "Kathy\t+\tKathy\tKakai\n"
+        "Kathy\t\tCathy\tKakalina\n"
+        "Kathy\t-\tKathy\tKakahi\n"
+        "KATHY\t+\tKathy\tKakai\n"
+        "KATHY\t-\tKATHY\tKAKaHI\n"
+        "Kathy \t\tKathy\tKakai\n"
+        "Kathy \t-\tKathy \tKakahi \n"
+        "Cathy\t\tKathy\tKakai\n"
+        "Cathy\t+\tCathy\tKakalina\n"
+        "Cathy\t-\tCathy\tKakahi\n");
 }
 
 TEST_F(LookupTool, SearchPrintsAReadableTable)
 {
     const ToolRun r = run("--names " + kathyList() + " Kathy");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "English  Hawaiian  Match\n"
-                     "Kathy    Kakai     exact\n"
-                     "Cathy    Kakalina  near spelling\n"
-                     "Kathy    Kakahi    letter-by-letter\n");
+    EXPECT_EQ(r.out,
+        "English  Hawaiian  Match\n"
+        "Kathy    Kakai     exact\n"
+        "Cathy    Kakalina  near spelling\n"
+        "Kathy    Kakahi    letter-by-letter\n");
 }
 
 TEST_F(LookupTool, KeyTranslateAndDistanceGiveTheWorkedValues)
 {
     // Every worked key, transliteration and distance, in batch through standard input.
-    ToolRun r = run("--key -", "Robert\nRupert\nBarbara\nJackson\nAnna\nAnn\nLloyd\nPfister\n"
-                               "Christopher\nlee\nO'Neil\nLa Toya\nLaToya\nvan dyke\nDe Wayne\n"
-                               "Hugh\nYvonne\n2Pac\n");
-    EXPECT_EQ(r.out, "R163\nR163\nB616\nJ250\nA500\nA500\nL430\nP123\nC623\nL000\nO540\n"
-                     "T000\nL300\nD200\nW500\nH200\nY150\n2120\n");
-    r = run("--translate -", "Barbara\nBARBARA\nRobert\nMark\nAaron\nJackson\nChristopher\n"
-                             "Kimberly\nMatthew\nYvonne\nEmma\nMary Ann\nJean Paul\nO'Neil\nBob\n");
-    EXPECT_EQ(r.out, "Palapala\nPALaPALA\nLopelaka\nMalaka\nAlona\nKakakakona\n"
-                     "Kahalikakopahela\nKimapelali\nMakahewa\nIwone\nEma\nMali Ana\n"
-                     "Keana Paula\nO'Neila\nPopa\n");
-    r = run("--distance -", "Mary\tMary\nJon\tJohn\nAnn\tAnna\nKathy\tCathy\nanna\tAnna\n"
-                            "ab\tba\nMarie\tMary\nkitten\tsitting\n");
+    ToolRun r = run("--key -",
+        "Robert\nRupert\nBarbara\nJackson\nAnna\nAnn\nLloyd\nPfister\n"
+        "Christopher\nlee\nO'Neil\nLa Toya\nLaToya\nvan dyke\nDe Wayne\n"
+        "Hugh\nYvonne\n2Pac\n");
+    EXPECT_EQ(r.out,
+        "R163\nR163\nB616\nJ250\nA500\nA500\nL430\nP123\nC623\nL000\nO540\n"
+        "T000\nL300\nD200\nW500\nH200\nY150\n2120\n");
+    r = run("--translate -",
+        "Barbara\nBARBARA\nRobert\nMark\nAaron\nJackson\nChristopher\n"
+        "Kimberly\nMatthew\nYvonne\nEmma\nMary Ann\nJean Paul\nO'Neil\nBob\n");
+    EXPECT_EQ(r.out,
+        "Palapala\nPALaPALA\nLopelaka\nMalaka\nAlona\nKakakakona\n"
+        "Kahalikakopahela\nKimapelali\nMakahewa\nIwone\nEma\nMali Ana\n"
+        "Keana Paula\nO'Neila\nPopa\n");
+    r = run("--distance -",
+        "Mary\tMary\nJon\tJohn\nAnn\tAnna\nKathy\tCathy\nanna\tAnna\n"
+        "ab\tba\nMarie\tMary\nkitten\tsitting\n");
     EXPECT_EQ(r.out, "0\n1\n1\n1\n1\n2\n2\n3\n");
     r = run("--distance kitten sitting");
     EXPECT_EQ(r.out, "3\n");
@@ -199,8 +207,8 @@ TEST_F(LookupTool, ReportsErrorsWithTheirStatus)
         {"--names=a --names b Kathy", 2, "--names given more than once"},
         {"--names /dev/zero Kathy", 1, "/dev/zero: is a device, not a name list"},
         {"--names " + quoted(write("nul.txt", std::string("Kathy\tKakai\n\0\0", 14)).string())
-             + " Kathy",
-         1, "holds NUL bytes"},
+                + " Kathy",
+            1, "holds NUL bytes"},
         {"--distance a", 2, "two names"},
         {"--key --translate a", 2, "choose one"},
         {"--details --key Robert", 2, "go with a search"},
@@ -241,12 +249,15 @@ TEST_F(LookupTool, ToleratesEveryKindOfBadList)
 {
     // Blank lines, a line end after the last line, lines without a tab, a byte-order mark,
     // CR-only line ends and invalid UTF-8: each has its documented reading, none crashes.
-    const std::string list = "\xEF\xBB\xBF" "Kathy\tKakai\r\r\n"
+    const std::string list = "\xEF\xBB\xBF"
+                             "Kathy\tKakai\r\r\n"
                              "   \n"
                              "Cathy\rKate\tKeke\r"
                              "Kat\xFF\tKaka\xFE\n";
-    const ToolRun r = run("--tsv --names " + quoted(write("bad.txt", list).string()) + " Kathy Kat\xFF");
+    const ToolRun r
+        = run("--tsv --names " + quoted(write("bad.txt", list).string()) + " Kathy Kat\xFF");
     EXPECT_EQ(r.status, 0) << r.err;
+    // clang-format off
     EXPECT_EQ(r.out, "Kathy\t+\tKathy\tKakai\n"
                      "Kathy\t\tCathy\t\n"            // no tab: an empty Hawaiian name
                      "Kathy\t\tKate\tKeke\n"
@@ -256,6 +267,7 @@ TEST_F(LookupTool, ToleratesEveryKindOfBadList)
                      "Kat\xFF\t\tKate\tKeke\n"
                      "Kat\xFF\t+\tKat\xFF\tKaka\xFE\n"
                      "Kat\xFF\t-\tKat\xFF\tKak\xFF\n"); // the stray byte passes through
+    // clang-format on
 }
 
 TEST_F(LookupTool, SearchesAFiftyMegabyteList)
@@ -281,13 +293,15 @@ TEST_F(LookupTool, EscapesTabsLineEndsAndBackslashesInEveryField)
 {
     // A tab in a query or a list's field would otherwise make a row of five fields, a line feed
     // two rows: every TSV line has exactly four fields.
-    const std::string list = quoted(write("odd.txt", "Ka\\thy\tKa\\ki\nKa\\t\tKa\rKathy\tKakai").string());
+    const std::string list
+        = quoted(write("odd.txt", "Ka\\thy\tKa\\ki\nKa\\t\tKa\rKathy\tKakai").string());
     const ToolRun r = run("--tsv --names " + list + " -", "Ka\tthy\n");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "Ka\\tthy\t\tKa\\\\thy\tKa\\\\ki\n"
-                     "Ka\\tthy\t\tKa\\\\t\tKa\n"
-                     "Ka\\tthy\t\tKathy\tKakai\n"
-                     "Ka\\tthy\t-\tKa\\tthy\tKa\\tkahi\n");
+    EXPECT_EQ(r.out,
+        "Ka\\tthy\t\tKa\\\\thy\tKa\\\\ki\n"
+        "Ka\\tthy\t\tKa\\\\t\tKa\n"
+        "Ka\\tthy\t\tKathy\tKakai\n"
+        "Ka\\tthy\t-\tKa\\tthy\tKa\\tkahi\n");
     // Every line-oriented output escapes alike; the table keeps each row on one line.
     EXPECT_EQ(run("--translate 'Bob\\' \"$(printf 'Jo\\nn')\"").out, "Pop\\\\\nKo\\nna\n");
     const ToolRun table = run("--names " + list + " \"$(printf 'Ka\\tthy')\"");
@@ -301,14 +315,14 @@ TEST_F(LookupTool, StopsAtTheFirstFailedWrite)
     // Endless input to a full disk: the first full buffer fails and ends the run.
     ToolRun r = shell("timeout 60 sh -c 'yes Kathy | " + tool() + " --key - >/dev/full'");
     EXPECT_EQ(r.status, 1) << "124 means it ran until the time-out";
-    EXPECT_NE(r.err.find("cannot write standard output: No space left on device"),
-              std::string::npos)
+    EXPECT_NE(
+        r.err.find("cannot write standard output: No space left on device"), std::string::npos)
         << r.err;
     // The same for a search, and with SIGPIPE ignored, for a reader that went away.
     r = shell("timeout 60 sh -c 'yes Kathy | " + tool() + " --tsv - >/dev/full'");
     EXPECT_EQ(r.status, 1);
     r = shell("timeout 60 sh -c 'trap \"\" PIPE; yes Kathy | " + tool() + " --tsv --names "
-              + kathyList() + " - | head -1'");
+        + kathyList() + " - | head -1'");
     EXPECT_EQ(r.out, "Kathy\t+\tKathy\tKakai\n");
     EXPECT_NE(r.err.find("cannot write standard output: Broken pipe"), std::string::npos) << r.err;
 }
@@ -325,26 +339,31 @@ TEST_F(LookupTool, ReadsUtf16ListsAndFoldsUnicode)
         big += c;
     }
     for (const std::string &list : {little, big}) {
-        const ToolRun r = run("--tsv --names " + quoted(write("utf16.txt", list).string()) + " Kathy José");
+        const ToolRun r
+            = run("--tsv --names " + quoted(write("utf16.txt", list).string()) + " Kathy José");
         EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.out, "Kathy\t+\tKathy\tKakai\nKathy\t-\tKathy\tKakahi\n"
-                         "José\t+\tJosé\tIokepa\nJosé\t-\tJosé\tKoké\n");
+        EXPECT_EQ(r.out,
+            "Kathy\t+\tKathy\tKakai\nKathy\t-\tKathy\tKakahi\n"
+            "José\t+\tJosé\tIokepa\nJosé\t-\tJosé\tKoké\n");
     }
     // A decomposed José (e + U+0301) is the José of the list; the Kelvin sign and full-width
     // capitals fold.
+    // clang-format off
     const std::string list = quoted(write("names.txt", "José\tIokepa\nKathy\tKakai\n"
                                                        "ｋａｔｈｙ\tKakai").string());
-    const ToolRun r = run("--tsv --names " + list + " 'Jose\xCC\x81' '\xE2\x84\xAA" "athy' 'ＫＡＴＨＹ'");
+    const ToolRun r = run("--tsv --names " + list
+                          + " 'Jose\xCC\x81' '\xE2\x84\xAA" "athy' 'ＫＡＴＨＹ'");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Jose\xCC\x81\t+\tJosé\tIokepa\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\xE2\x84\xAA" "athy\t+\tKathy\tKakai\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("ＫＡＴＨＹ\t+\tｋａｔｈｙ\tKakai\n"), std::string::npos) << r.out;
+    // clang-format on
 }
 
 TEST_F(LookupTool, RefusesAListWithoutLineStructure)
 {
-    const ToolRun r = run("--names " + quoted(write("line.txt", std::string(65 << 20, 'x')).string())
-                          + " Kathy");
+    const ToolRun r = run(
+        "--names " + quoted(write("line.txt", std::string(65 << 20, 'x')).string()) + " Kathy");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("has a line longer than 64 MiB"), std::string::npos) << r.err;
 }
@@ -363,6 +382,7 @@ TEST_F(LookupTool, DetailsAddColumnsToTheTable)
     const ToolRun r = run("--details --names " + davidList() + " David");
     EXPECT_EQ(r.status, 0) << r.err;
     // Columns as wide as their widest cell; a row ends with its last filled cell.
+    // clang-format off
     EXPECT_EQ(r.out,
         "English  Hawaiian  Match             Source                                                 "
         "Note        Modern    Guide      Syllables   Respelling\n"
@@ -374,6 +394,7 @@ TEST_F(LookupTool, DetailsAddColumnsToTheTable)
         "no\\\\te      mo\\\\dern\n"
         "David    Kawika    letter-by-letter  not in the list: made by rule from the typed spelling  "
         "                      ka·WI·ka   ka, wi, ka  kah-VEE-kah\n");
+    // clang-format on
 }
 
 TEST_F(LookupTool, DetailsAddSevenEscapedTsvFields)
@@ -385,18 +406,18 @@ TEST_F(LookupTool, DetailsAddSevenEscapedTsvFields)
     using Fields = std::vector<std::string>;
     const std::vector<Fields> expected = {
         {"David", "+", "David", "Kawika", "exact", "traditional form, from the Hawaiian Bible",
-         "via Davida", "Kāwika", "ˌkā·WI·ka", "ka, wi, ka", "kah-VEE-kah"},
+            "via Davida", "Kāwika", "ˌkā·WI·ka", "ka, wi, ka", "kah-VEE-kah"},
         {"David", "+", "David", "Kawika", "exact", "source not recorded", "", "", "ka·WI·ka",
-         "ka, wi, ka", "kah-VEE-kah"},
+            "ka, wi, ka", "kah-VEE-kah"},
         {"David", "", "Davis", "Ka\\\\wiki", "near spelling", "source: ta\\\\g", "no\\\\te",
-         "mo\\\\dern", "", "", ""},
+            "mo\\\\dern", "", "", ""},
         {"David", "-", "David", "Kawika", "letter-by-letter",
-         "not in the list: made by rule from the typed spelling", "", "", "ka·WI·ka",
-         "ka, wi, ka", "kah-VEE-kah"},
-        {"Da\\tvis", "", "Davis", "Ka\\\\wiki", "sound-alike", "source: ta\\\\g",
-         "no\\\\te", "mo\\\\dern", "", "", ""},
+            "not in the list: made by rule from the typed spelling", "", "", "ka·WI·ka",
+            "ka, wi, ka", "kah-VEE-kah"},
+        {"Da\\tvis", "", "Davis", "Ka\\\\wiki", "sound-alike", "source: ta\\\\g", "no\\\\te",
+            "mo\\\\dern", "", "", ""},
         {"Da\\tvis", "-", "Da\\tvis", "Ka\\twika", "letter-by-letter",
-         "not in the list: made by rule from the typed spelling", "", "", "", "", ""},
+            "not in the list: made by rule from the typed spelling", "", "", "", "", ""},
     };
     EXPECT_EQ(tsvRecords(r.out), expected);
 }
@@ -451,11 +472,11 @@ WavFile readWav(const std::string &bytes)
     if (bytes.size() < 44)
         return wav;
     wav.format = bytes.substr(0, 4) + " " + std::to_string(littleEndian(bytes, 4, 4) + 8) + " "
-                 + bytes.substr(8, 8) + " fmt size " + std::to_string(littleEndian(bytes, 16, 4))
-                 + " format " + std::to_string(littleEndian(bytes, 20, 2)) + " channels "
-                 + std::to_string(littleEndian(bytes, 22, 2)) + " bits "
-                 + std::to_string(littleEndian(bytes, 34, 2)) + " " + bytes.substr(36, 4) + " "
-                 + std::to_string(littleEndian(bytes, 40, 4) + 44);
+        + bytes.substr(8, 8) + " fmt size " + std::to_string(littleEndian(bytes, 16, 4))
+        + " format " + std::to_string(littleEndian(bytes, 20, 2)) + " channels "
+        + std::to_string(littleEndian(bytes, 22, 2)) + " bits "
+        + std::to_string(littleEndian(bytes, 34, 2)) + " " + bytes.substr(36, 4) + " "
+        + std::to_string(littleEndian(bytes, 40, 4) + 44);
     wav.sampleRate = littleEndian(bytes, 24, 4);
     for (std::size_t at = 44; at + 1 < bytes.size(); at += 2)
         wav.samples.push_back(static_cast<std::int16_t>(littleEndian(bytes, at, 2)));
@@ -479,9 +500,10 @@ TEST_F(LookupTool, SaysAHawaiianFormIntoAWavFile)
         EXPECT_EQ(r.out, "");
         const std::string bytes = readFile(file);
         const WavFile wav = readWav(bytes);
-        EXPECT_EQ(wav.format, "RIFF " + std::to_string(bytes.size())
-                                  + " WAVEfmt  fmt size 16 format 1 channels 1 bits 16 data "
-                                  + std::to_string(bytes.size()));
+        EXPECT_EQ(wav.format,
+            "RIFF " + std::to_string(bytes.size())
+                + " WAVEfmt  fmt size 16 format 1 channels 1 bits 16 data "
+                + std::to_string(bytes.size()));
         ASSERT_GT(wav.sampleRate, 0U);
         const double seconds = static_cast<double>(wav.samples.size()) / wav.sampleRate;
         EXPECT_GE(seconds, 0.3);
@@ -511,11 +533,11 @@ TEST_F(LookupTool, ReportsWhatKeepsAWordFromBeingSaid)
         {"", "--say ' ' --wav " + wav, "There is nothing to say."},
         {"", "--say 'Ka\xFFwika' --wav " + wav, "not valid UTF-8"},
         {"", "--say Kawika --wav " + quoted((m_dir / "no" / "said.wav").string()),
-         "/no/said.wav: No such file or directory"},
+            "/no/said.wav: No such file or directory"},
         {"", "--say Kawika --wav " + quoted(m_dir.string()), "Is a directory"},
         {"", "--say Kawika --wav /dev/full", "Cannot write /dev/full: No space left on device"},
         {"ESPEAK_DATA_PATH=" + quoted((m_dir / "empty").string()), "--say Kawika --wav " + wav,
-         "espeak-ng could not read its data"},
+            "espeak-ng could not read its data"},
     };
 #ifdef QUILLORA_ESPEAK_DATA_DIR
     // The installed phoneme tables and no voice at all.
@@ -524,7 +546,7 @@ TEST_F(LookupTool, ReportsWhatKeepsAWordFromBeingSaid)
     for (const char *file : {"phontab", "phonindex", "phondata", "intonations"})
         fs::create_symlink(fs::path(QUILLORA_ESPEAK_DATA_DIR) / file, noVoice / file);
     cases.push_back({"ESPEAK_DATA_PATH=" + quoted(noVoice.string()), "--say Kawika --wav " + wav,
-                     "The espeak-ng voice \"haw\" is not installed"});
+        "The espeak-ng voice \"haw\" is not installed"});
 #endif
     for (const Case &c : cases) {
         SCOPED_TRACE(c.environment + " " + c.arguments);

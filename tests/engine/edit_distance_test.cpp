@@ -35,6 +35,7 @@ TEST(EditDistance, WorkedDistancesHoldInBothOrders)
         const char *b;
         int distance;
     };
+    // clang-format off
     const Case cases[] = {
         {"Mary", "Mary", 0},   {"Jon", "John", 1},  {"Ann", "Anna", 1},
         {"Kathy", "Cathy", 1}, {"anna", "Anna", 1}, {"ab", "ba", 2},
@@ -43,6 +44,7 @@ TEST(EditDistance, WorkedDistancesHoldInBothOrders)
         {"José", "Jose", 1},   // a character is a code point, not a byte
         {"Zoë", "Zoe", 1},     {"北京", "北", 1},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.a) + " / " + c.b);
         EXPECT_EQ(EditDistance(c.a, c.b), c.distance);
@@ -52,9 +54,11 @@ TEST(EditDistance, WorkedDistancesHoldInBothOrders)
 
 TEST(EditDistance, CountsEachInvalidByteAsOneCharacter)
 {
+    // clang-format off
     EXPECT_EQ(EditDistance("\xC3", "\xC3\xA9"), 1);   // a truncated é is one stray byte
     EXPECT_EQ(EditDistance("\xFF\xFE", "\xFE\xFF"), 2);
     EXPECT_EQ(EditDistance("a\x80" "b", "ab"), 1);
+    // clang-format on
 }
 
 TEST(EditDistance, MatchesTheReferenceOnEveryShortString)
@@ -70,7 +74,8 @@ TEST(EditDistance, MatchesTheReferenceOnEveryShortString)
             const std::string bytesA = quillora::utf8::encode(a);
             const std::string bytesB = quillora::utf8::encode(b);
             if (quillora::utf8::isAscii(bytesA) && quillora::utf8::isAscii(bytesB)) {
-                ASSERT_EQ(isWithinOneEditAscii(bytesA, bytesB), expected <= 1) << bytesA << " / " << bytesB;
+                ASSERT_EQ(isWithinOneEditAscii(bytesA, bytesB), expected <= 1)
+                    << bytesA << " / " << bytesB;
             }
         }
     }

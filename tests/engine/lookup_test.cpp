@@ -16,7 +16,8 @@ using Kind = MatchKind;
 // The three names of the worked example.
 const NameTable &kathyTable()
 {
-    static const NameTable table = parseNameList("Kathy\tKakai\nCathy\tKakalina\nKatherine\tKakalina");
+    static const NameTable table
+        = parseNameList("Kathy\tKakai\nCathy\tKakalina\nKatherine\tKakalina");
     return table;
 }
 
@@ -36,6 +37,7 @@ TEST(LookupName, ListsTheRowsOfTheWorkedExample)
         const char *typed;
         std::vector<ResultRow> rows;
     };
+    // clang-format off
     const Case cases[] = {
         {"Kathy",
          {{"Kathy", "Kakai", Kind::Exact, 0}, {"Cathy", "Kakalina", Kind::NearSpelling, 1},
@@ -43,11 +45,13 @@ TEST(LookupName, ListsTheRowsOfTheWorkedExample)
         {"KATHY",
          {{"Kathy", "Kakai", Kind::Exact, 0}, {"KATHY", "KAKaHI", Kind::LetterByLetter, {}}}},
         {"Kathy ",
-         {{"Kathy", "Kakai", Kind::SoundAlike, 0}, {"Kathy ", "Kakahi ", Kind::LetterByLetter, {}}}},
+         {{"Kathy", "Kakai", Kind::SoundAlike, 0},
+          {"Kathy ", "Kakahi ", Kind::LetterByLetter, {}}}},
         {"Cathy",
          {{"Kathy", "Kakai", Kind::NearSpelling, 0}, {"Cathy", "Kakalina", Kind::Exact, 1},
           {"Cathy", "Kakahi", Kind::LetterByLetter, {}}}},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string("typed: \"") + c.typed + '"');
         EXPECT_EQ(lookupName(kathyTable(), c.typed), c.rows);
@@ -64,10 +68,12 @@ TEST(LookupName, MarksExactMatchesAndTheLetterByLetterRow)
     // Several forms of one name each appear and each is exact; accented capitals match too,
     // while an unaccented spelling is only a sound-alike.
     const NameTable table = parseNameList("José\tHoke\nJosé\tIokepa\nJose\tKoke\nJohn\tKeoni");
+    // clang-format off
     const std::vector<ResultRow> expected{{"José", "Hoke", Kind::Exact, 0},
                                           {"José", "Iokepa", Kind::Exact, 1},
                                           {"Jose", "Koke", Kind::SoundAlike, 2},
                                           {"JOSÉ", "KOKÉ", Kind::LetterByLetter, {}}};
+    // clang-format on
     EXPECT_EQ(lookupName(table, "JOSÉ"), expected);
 }
 
@@ -80,6 +86,7 @@ TEST(LookupName, ComparesNormalisedAndCaseFoldedText)
         const char *typed;
         const char *english; // of the one exact row
     };
+    // clang-format off
     const Case cases[] = {
         {"a decomposed é typed, a composed one listed", "José\tIokepa", "Jose\xCC\x81", "José"},
         {"a composed é typed, a decomposed one listed", "Jose\xCC\x81\tIokepa", "José", "José"},
@@ -89,6 +96,7 @@ TEST(LookupName, ComparesNormalisedAndCaseFoldedText)
         {"final sigma folds like sigma", "ΣΟΦΙΑΣ\tX", "σοφιας", "ΣΟΦΙΑΣ"},
         {"capital sharp s folds to ß", "Weiß\tX", "WEIẞ", "Weiß"},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         const NameTable table = parseNameList(c.list);
@@ -106,25 +114,29 @@ TEST(LookupName, EdgeCases)
 {
     // No match at all: only the letter-by-letter row.
     EXPECT_EQ(lookupName(kathyTable(), "Zebulon"),
-              (std::vector<ResultRow>{{"Zebulon", "Kepulona", Kind::LetterByLetter, {}}}));
+        (std::vector<ResultRow>{{"Zebulon", "Kepulona", Kind::LetterByLetter, {}}}));
     // An empty table.
     EXPECT_EQ(lookupName({}, "Kathy").size(), 1U);
     // An empty name: key 000 matches only an empty English name; one-letter names are one edit.
     const NameTable table = parseNameList("\tNothing\nA\tA\nAb\tApa");
+    // clang-format off
     EXPECT_EQ(lookupName(table, ""),
               (std::vector<ResultRow>{{"", "Nothing", Kind::Exact, 0},
                                       {"A", "A", Kind::NearSpelling, 1},
                                       {"", "", Kind::LetterByLetter, {}}}));
+    // clang-format on
 }
 
 TEST(LookupName, IndexAndScanGiveTheRowsOfTheDefinition)
 {
     // Names a few edits apart, one-letter names, repeated names with several forms, accents,
     // invalid bytes and a long name: every kind of candidate the index must find or reject.
+    // clang-format off
     const std::vector<std::string> names = {
         "Ann", "Anna", "Anne", "Annie", "Ana", "An", "Hannah", "Nan", "Jon", "John", "Joan",
         "Jo", "Johnny", "José", "Jose", "Joseph", "Mary", "Marie", "Maria", "Mari", "Mar y",
         "M", "", "Zoë", "Zoe", "Zoé", "ab", "ba", "aab", "abb", "\xFF" "ab", "a\xFF" "b",
+        // clang-format on
         std::string(300, 'x'), std::string(299, 'x') + "y"};
     std::string list;
     for (const std::string &name : names)

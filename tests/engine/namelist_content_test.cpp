@@ -119,7 +119,7 @@ const std::vector<Line> &listLines()
             std::vector<std::string_view> f = split(text, '\t');
             f.resize(5);
             out.push_back({std::string(f[0]), std::string(f[1]), std::string(f[2]),
-                           std::string(f[3]), std::string(f[4])});
+                std::string(f[3]), std::string(f[4])});
         }
         return out;
     }();
@@ -174,9 +174,11 @@ TEST(NameListContent, EveryLineHasFiveFieldsAndAKnownProvenance)
     EXPECT_EQ(text.find('\r'), std::string::npos) << "lines must end in LF only";
     EXPECT_FALSE(text.starts_with("\xEF\xBB\xBF")) << "byte-order mark";
 
+    // clang-format off
     const std::set<std::string_view> knownTags = {
         "haw:name",  "trad:bible", "trad:historic", "trad:usage", "trad:meaning",
         "rule:pron", "rule:espeak", "rule:es",      "rule:pt",    "rule:spell"};
+    // clang-format on
     std::set<std::string_view> seen;
     std::size_t number = 0;
     for (const std::string_view line : split(text, '\n')) {
@@ -216,12 +218,14 @@ TEST(NameListContent, EveryHawaiianFormIsHawaiian)
 TEST(NameListContent, PhonotacticCheckRejectsNonHawaiianForms)
 {
     // The check above is only as good as this function: it must catch each kind of fault.
+    // clang-format off
     const std::pair<std::string_view, bool> cases[] = {
         {"Kawika", true},     {"Keoni Ana", true},  {"Mele-Ana", true},   {"Ioane", true},
         {"Kawikat", false},   {"Lopaka ", false},   {"Keoni  Ana", false}, {"Kristina", false},
         {"kawika", false},    {"KaWika", false},    {"Wulia", false},      {"Makalka", false},
         {"Ka\xCA\xBB" "u", false}, {"Mal\xC4\xAB" "a", false}, {"", false}, {"Ana-", false},
     };
+    // clang-format on
     for (const auto &[form, valid] : cases)
         EXPECT_EQ(hawaiianProblem(form).empty(), valid) << '"' << form << '"';
 }
@@ -233,8 +237,8 @@ TEST(NameListContent, HawaiianNamesAreOfferedAsThemselvesFirstAndNotReRendered)
         byName[line.english].push_back(&line);
     std::size_t hawaiianNames = 0;
     for (const auto &[english, lines] : byName) {
-        const bool hawaiian = std::any_of(lines.begin(), lines.end(),
-                                          [](const Line *l) { return l->tag == "haw:name"; });
+        const bool hawaiian = std::any_of(
+            lines.begin(), lines.end(), [](const Line *l) { return l->tag == "haw:name"; });
         if (!hawaiian)
             continue;
         ++hawaiianNames;
@@ -245,7 +249,7 @@ TEST(NameListContent, HawaiianNamesAreOfferedAsThemselvesFirstAndNotReRendered)
     }
     EXPECT_GT(hawaiianNames, 100u);
     for (const std::string_view name : {"Kai", "Malia", "Kalani", "Leilani", "Keoni", "Keanu",
-                                        "Noelani", "Maile", "Kalei", "Koa", "Makai", "Kainoa"}) {
+             "Noelani", "Maile", "Kalei", "Koa", "Makai", "Kainoa"}) {
         const auto it = byName.find(std::string(name));
         ASSERT_NE(it, byName.end()) << name << " has no line";
         EXPECT_EQ(it->second.front()->tag, "haw:name") << name;
@@ -254,7 +258,7 @@ TEST(NameListContent, HawaiianNamesAreOfferedAsThemselvesFirstAndNotReRendered)
 
 TEST(NameListContent, NoFormIsAScreenedWord)
 {
-    std::map<std::string, std::set<std::string>> allowed;  // screened word -> names allowed
+    std::map<std::string, std::set<std::string>> allowed; // screened word -> names allowed
     std::vector<std::string> fragments;
     for (const std::vector<std::string> &row : readTable("screen.tsv")) {
         if (row[1] == "unsure")
@@ -290,7 +294,7 @@ TEST(NameListContent, NoFormIsAScreenedWord)
 
 TEST(NameListContent, NoRuleFormIsAnotherNamesEstablishedForm)
 {
-    std::map<std::string, std::set<std::string>> owners;  // established form -> its names
+    std::map<std::string, std::set<std::string>> owners; // established form -> its names
     for (const Line &line : listLines())
         if (!isRuleTag(line.tag))
             owners[lowered(line.hawaiian)].insert(line.english);
@@ -309,7 +313,7 @@ TEST(NameListContent, NoRuleFormRespellsOrDoublesItsWay)
     // A rule form is not a screened word or another name's form respelled with ei for e or ou
     // for o (Taylor: Keila for kela), does not say two syllables twice (Jensen: Kenakena) and
     // does not end in the nursery word kaka (Beauregard: Polekaka).
-    std::set<std::string> avoided;  // screened words and established forms
+    std::set<std::string> avoided; // screened words and established forms
     for (const std::vector<std::string> &row : readTable("screen.tsv"))
         if (row[1] != "unsure" && !row[0].starts_with('~'))
             avoided.insert(row[0]);
@@ -322,8 +326,8 @@ TEST(NameListContent, NoRuleFormRespellsOrDoublesItsWay)
         std::string out;
         for (std::size_t i = 0; i < form.size(); ++i) {
             out += form[i];
-            if ((form[i] == 'e' && i + 1 < form.size() && form[i + 1] == 'i') ||
-                (form[i] == 'o' && i + 1 < form.size() && form[i + 1] == 'u'))
+            if ((form[i] == 'e' && i + 1 < form.size() && form[i + 1] == 'i')
+                || (form[i] == 'o' && i + 1 < form.size() && form[i + 1] == 'u'))
                 ++i;
         }
         return out;
@@ -362,6 +366,7 @@ TEST(NameListContent, EveryFrequentNameHasALine)
 TEST(NameListContent, WellKnownPairsArePresent)
 {
     // English, Hawaiian, provenance, note, modern ("*" matches anything)
+    // clang-format off
     const Line lines[] = {
         {"Michael", "Mikala", "trad:usage", "", ""},
         {"David", "Kawika", "trad:bible", "*", "K\xC4\x81wika"},
@@ -412,12 +417,12 @@ TEST(NameListContent, WellKnownPairsArePresent)
         {"Jose", "Hoke", "trad:usage", "", ""},
         {"Joaquin", "Hoakina", "rule:es", "", ""},
     };
+    // clang-format on
     const std::vector<Line> &all = listLines();
     for (const Line &want : lines) {
         const bool found = std::any_of(all.begin(), all.end(), [&](const Line &l) {
-            return l.english == want.english && l.hawaiian == want.hawaiian &&
-                   l.tag == want.tag && (want.note == "*" || l.note == want.note) &&
-                   l.modern == want.modern;
+            return l.english == want.english && l.hawaiian == want.hawaiian && l.tag == want.tag
+                && (want.note == "*" || l.note == want.note) && l.modern == want.modern;
         });
         EXPECT_TRUE(found) << want.english << " -> " << want.hawaiian << " " << want.tag << " \""
                            << want.note << "\" \"" << want.modern << '"';
@@ -429,6 +434,7 @@ TEST(NameListContent, FaultyFormsAreGone)
     // Forms that were once offered and are wrong: a surname or dated reading (Isla, Mila),
     // another name's form (John -> Iona is Jonah's), a screened word, a vowel heard instead of
     // spelled (Lapaka), a patched last vowel (Kake), an English reading of a Spanish name.
+    // clang-format off
     const std::pair<std::string_view, std::string_view> gone[] = {
         {"Jesus", "Ieku"},   {"Julia", "Kulia"},   {"Rhoda", "Loka"},    {"Joe", "Keo"},
         {"Isla", "Ila"},     {"Mila", "Maila"},    {"John", "Iona"},     {"Jackson", "Iakona"},
@@ -449,6 +455,7 @@ TEST(NameListContent, FaultyFormsAreGone)
         // a syllable lost or doubled, an unfortunate word
         {"Durwood", "Kuka"}, {"Jensen", "Kenakena"}, {"Natasha", "Nakaka"}, {"Henna", "Hena"},
     };
+    // clang-format on
     for (const Line &line : listLines())
         for (const auto &[english, hawaiian] : gone)
             EXPECT_FALSE(line.english == english && line.hawaiian == hawaiian)

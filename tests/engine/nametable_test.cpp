@@ -44,6 +44,7 @@ TEST(ParseNameList, ReadsTheFormatAndItsVariations)
         std::string text;
         Pairs expected;
     };
+    // clang-format off
     const Case cases[] = {
         {"mixed CR, LF and CR LF line ends", "A\ta\rB\tb\nC\tc\r\nD\td",
          {{"A", "a"}, {"B", "b"}, {"C", "c"}, {"D", "d"}}},
@@ -53,7 +54,8 @@ TEST(ParseNameList, ReadsTheFormatAndItsVariations)
         {"identical lines give identical rows", "Jon\tKeoni\nJon\tKeoni",
          {{"Jon", "Keoni"}, {"Jon", "Keoni"}}},
         {"an empty text", "", {}},
-        {"empty and blank lines add no row", "\nA\ta\n\n \t \r\n\r\rB\tb\n", {{"A", "a"}, {"B", "b"}}},
+        {"empty and blank lines add no row", "\nA\ta\n\n \t \r\n\r\rB\tb\n",
+         {{"A", "a"}, {"B", "b"}}},
         {"a line end after the last line adds no row", "A\ta\r\n", {{"A", "a"}}},
         {"a line without a tab has an empty Hawaiian name", "Kathy\nJohn\tKeoni",
          {{"Kathy", ""}, {"John", "Keoni"}}},
@@ -72,6 +74,7 @@ TEST(ParseNameList, ReadsTheFormatAndItsVariations)
          std::string("\xFE\xFF\0A\xD8\x3C\xDF\x3A\0\t\xDC\x00\0B", 14),
          {{"A\xF0\x9F\x8C\xBA", "\xEF\xBF\xBD" "B"}}},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(pairs(parseNameList(c.text)), c.expected);
@@ -80,12 +83,11 @@ TEST(ParseNameList, ReadsTheFormatAndItsVariations)
 
 TEST(ParseNameList, KeepsProvenanceNoteAndModernSpelling)
 {
-    const NameTable table = parseNameList(
-        "Joy\tHauoli\ttrad:meaning\tmeaning: joy\tHauʻoli\n"
-        " Jesus \t Iesu \t trad:bible \t\t Iesū \n"
-        "Kathy\tKakai\trule:pron\n"
-        "Ann\tAna\tsome:new-tag\tvia Anna\n"
-        "Bob");
+    const NameTable table = parseNameList("Joy\tHauoli\ttrad:meaning\tmeaning: joy\tHauʻoli\n"
+                                          " Jesus \t Iesu \t trad:bible \t\t Iesū \n"
+                                          "Kathy\tKakai\trule:pron\n"
+                                          "Ann\tAna\tsome:new-tag\tvia Anna\n"
+                                          "Bob");
     const NameRecord expected[] = {
         {"Joy", "Hauoli", "trad:meaning", "meaning: joy", "Hauʻoli", "J000"},
         {"Jesus", "Iesu", "trad:bible", "", "Iesū", "J220"},

@@ -4,9 +4,9 @@
 
 #include <string>
 
+using quillora::pronounce;
 using quillora::Pronunciation;
 using quillora::Stress;
-using quillora::pronounce;
 
 namespace {
 
@@ -52,13 +52,13 @@ TEST(Pronounce, GivesLongWordsSecondaryStressEveryTwoMorae)
         {"Kamehameha", "", "ka, me, ha, me, ha", "ka·ˌme·ha·ME·ha", "kah-meh-hah-MEH-hah"},
         {"Kamuela", "", "ka, mu, e, la", "ˌka·mu·E·la", "kah-moo-EH-lah"},
         {"Wikolia", "", "wi, ko, li, a", "ˌwi·ko·LI·a", "wee-koh-LEE-ah"},
-        {"Kalanianaole", "Kalanianaʻole", "ka, la, ni, a, na, ʻo, le",
-         "ka·ˌla·ni·ˌa·na·ʻO·le", "kah-lah-nee-ah-nah-'OH-leh"},
-        {"Liliuokalani", "Liliʻuokalani", "li, li, ʻu, o, ka, la, ni",
-         "li·ˌli·ʻu·ˌo·ka·LA·ni", "lee-lee-'oo-oh-kah-LAH-nee"},
+        {"Kalanianaole", "Kalanianaʻole", "ka, la, ni, a, na, ʻo, le", "ka·ˌla·ni·ˌa·na·ʻO·le",
+            "kah-lah-nee-ah-nah-'OH-leh"},
+        {"Liliuokalani", "Liliʻuokalani", "li, li, ʻu, o, ka, la, ni", "li·ˌli·ʻu·ˌo·ka·LA·ni",
+            "lee-lee-'oo-oh-kah-LAH-nee"},
         // Without the ʻokina, iu reads as a diphthong: the modern spelling is what tells.
         {"Liliuokalani", "", "li, liu, o, ka, la, ni", "li·ˌliu·ˌo·ka·LA·ni",
-         "lee-lee-oo-oh-kah-LAH-nee"},
+            "lee-lee-oo-oh-kah-LAH-nee"},
     };
     for (const Case &c : cases)
         expectSaid(c);
@@ -110,11 +110,10 @@ TEST(Pronounce, StressesEachWordOnItsOwn)
 {
     const Case cases[] = {
         {"Kawika Kimo", "", "ka, wi, ka, ki, mo", "ka·WI·ka KI·mo", "kah-VEE-kah KEE-moh"},
-        {"Kawika-Malia", "", "ka, wi, ka, ma, li, a", "ka·WI·ka-ma·LI·a",
-         "kah-VEE-kah mah-LEE-ah"},
+        {"Kawika-Malia", "", "ka, wi, ka, ma, li, a", "ka·WI·ka-ma·LI·a", "kah-VEE-kah mah-LEE-ah"},
         // w at the start of a word is w, whatever ends the word before
         {"Kawika Wikolia", "", "ka, wi, ka, wi, ko, li, a", "ka·WI·ka ˌwi·ko·LI·a",
-         "kah-VEE-kah wee-koh-LEE-ah"},
+            "kah-VEE-kah wee-koh-LEE-ah"},
     };
     for (const Case &c : cases)
         expectSaid(c);
@@ -124,21 +123,21 @@ TEST(Pronounce, KeepsTheStressOfEachSyllable)
 {
     const std::optional<Pronunciation> said = pronounce("Kamehameha");
     ASSERT_TRUE(said.has_value());
-    const std::vector<quillora::Syllable> expected = {{"ka", Stress::None},
-                                                      {"me", Stress::Secondary},
-                                                      {"ha", Stress::None},
-                                                      {"me", Stress::Primary},
-                                                      {"ha", Stress::None}};
+    const std::vector<quillora::Syllable> expected
+        = {{"ka", Stress::None}, {"me", Stress::Secondary}, {"ha", Stress::None},
+            {"me", Stress::Primary}, {"ha", Stress::None}};
     EXPECT_EQ(said->syllables, expected);
 }
 
 TEST(Pronounce, GivesNothingForWhatIsNotAHawaiianWord)
 {
+    // clang-format off
     const char *const forms[] = {
         "", "   ", "Kawik", "Kristo", "Ka3", "Jon", "Kaʻ", "ʻ", "Ka  Lani", "-Kawika",
         "Kawika-", "Ka\xFF" "a", "\xE2\x80", "\u0304a", "ka\u0304\u0304", "Ka\nwika",
         "Kawika.", "Zoë",
     };
+    // clang-format on
     for (const char *form : forms) {
         EXPECT_FALSE(pronounce(form).has_value()) << '"' << form << '"';
         EXPECT_FALSE(pronounce(form, "Kāwika").has_value()) << '"' << form << '"';

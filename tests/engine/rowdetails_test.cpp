@@ -49,8 +49,9 @@ TEST(RowDetails, NamesEachSourceInPlainWords)
 
 TEST(RowDetails, GathersEverythingTheRowKnows)
 {
-    const RowDetails details =
-        rowDetails(MatchKind::Exact, "Hauoli", "trad:meaning", "meaning: joy", "Hauʻoli");
+    const RowDetails details
+        = rowDetails(MatchKind::Exact, "Hauoli", "trad:meaning", "meaning: joy", "Hauʻoli");
+    // clang-format off
     const RowDetails expected{"exact match",
                               "a Hawaiian word with the same meaning, not the same sound",
                               "meaning: joy",
@@ -58,13 +59,14 @@ TEST(RowDetails, GathersEverythingTheRowKnows)
                               "hau, ʻo, li",
                               "ˌhau·ʻO·li",
                               "how-'OH-lee"};
+    // clang-format on
     EXPECT_EQ(details, expected);
 }
 
 TEST(RowDetails, GivesTheLetterByLetterRowTheRuleAsItsSource)
 {
-    const RowDetails details =
-        rowDetails(MatchKind::LetterByLetter, "Kakahi", "trad:bible", "via Elizabeth", "Kākahi");
+    const RowDetails details
+        = rowDetails(MatchKind::LetterByLetter, "Kakahi", "trad:bible", "via Elizabeth", "Kākahi");
     EXPECT_EQ(details.source, "not in the list: made by rule from the typed spelling");
     EXPECT_EQ(details.note, "");
     EXPECT_EQ(details.modernSpelling, "");
@@ -73,8 +75,8 @@ TEST(RowDetails, GivesTheLetterByLetterRowTheRuleAsItsSource)
 
 TEST(RowDetails, KeepsEachFieldOnOneLine)
 {
-    const RowDetails details =
-        rowDetails(MatchKind::Exact, "Kawika", "trad:bible", "via\tDavid\r\n", " Kāwika\n");
+    const RowDetails details
+        = rowDetails(MatchKind::Exact, "Kawika", "trad:bible", "via\tDavid\r\n", " Kāwika\n");
     EXPECT_EQ(details.note, "via David");
     EXPECT_EQ(details.modernSpelling, "Kāwika");
 }
@@ -86,7 +88,7 @@ TEST(RowDetails, LeavesTheGuideEmptyForAFormThatCannotBeSaid)
     EXPECT_EQ(details.syllableGuide, "");
     EXPECT_EQ(details.respelling, "");
     EXPECT_EQ(formatRowDetails(details),
-              "Letter by letter, by rule\nNot in the list: made by rule from the typed spelling");
+        "Letter by letter, by rule\nNot in the list: made by rule from the typed spelling");
 }
 
 TEST(FormatRowDetails, WritesOneLinePerItem)
@@ -96,6 +98,7 @@ TEST(FormatRowDetails, WritesOneLinePerItem)
         RowDetails details;
         std::string text;
     };
+    // clang-format off
     const Case cases[] = {
         {rowDetails(MatchKind::Exact, "Kawika", "trad:bible", "", ""),
          "Exact match\nTraditional form, from the Hawaiian Bible\nSay it: ka·WI·ka (kah-VEE-kah)"},
@@ -109,6 +112,7 @@ TEST(FormatRowDetails, WritesOneLinePerItem)
          "Spelled one letter apart\nSource: new:tag\nSay it: ˌka·ka·LI·na (kah-kah-LEE-nah)"},
         {RowDetails{}, ""},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(formatRowDetails(c.details), c.text);
 }

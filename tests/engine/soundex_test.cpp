@@ -75,9 +75,11 @@ class SoundexKeys : public testing::TestWithParam<KeyCase>
 
 TEST_P(SoundexKeys, GivesTheKey)
 {
-    EXPECT_EQ(Soundex(GetParam().name, true), GetParam().key) << "name: \"" << GetParam().name << '"';
+    EXPECT_EQ(Soundex(GetParam().name, true), GetParam().key)
+        << "name: \"" << GetParam().name << '"';
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(WorkedKeys, SoundexKeys, testing::Values(
     KeyCase{"Robert", "R163"}, KeyCase{"Rupert", "R163"}, KeyCase{"Barbara", "B616"},
     KeyCase{"Jackson", "J250"}, KeyCase{"Anna", "A500"}, KeyCase{"Ann", "A500"},
@@ -103,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, SoundexKeys, testing::Values(
     KeyCase{"élodie", "\xC3\x89" "430"}, KeyCase{"José", "J200"}, KeyCase{"Zoë", "Z000"},
     KeyCase{"\xFF\xFEqq", "\xFF" "200"}), // invalid UTF-8 is kept, not decoded into anything
     caseName);
+// clang-format on
 
 TEST(Soundex, WithoutStrippingKeepsThePrefix)
 {

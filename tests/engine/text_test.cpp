@@ -12,6 +12,7 @@ namespace {
 
 TEST(Utf8, DecodesEveryByteStringAndEncodesItBack)
 {
+    // clang-format off
     const std::string samples[] = {
         "", "Kathy", "José", "北京", "\xF0\x9F\x8C\xBA", // four-byte flower
         "\xFF", "\x80", "\xC3", "abc\xE2\x82", // stray, truncated
@@ -19,6 +20,7 @@ TEST(Utf8, DecodesEveryByteStringAndEncodesItBack)
         "\xED\xA0\x80",                        // an encoded surrogate
         "\xF4\x90\x80\x80",                    // above U+10FFFF
     };
+    // clang-format on
     for (const std::string &s : samples) {
         EXPECT_EQ(utf8::encode(utf8::decode(s)), s);
         EXPECT_EQ(utf8::length(s), utf8::decode(s).size());
@@ -36,6 +38,7 @@ TEST(TextCase, EqualityIgnoresCaseByUnicodeSimpleFolding)
         const char *b;
         bool equal;
     };
+    // clang-format off
     const Case cases[] = {
         {"JOSÉ", "José", true},      {"ŁUKASZ", "łukasz", true},  {"ΖΩΗ", "ζωη", true},
         {"ИВАН", "иван", true},      {"", "", true},              {"\xFF", "\xFF", true},
@@ -46,6 +49,7 @@ TEST(TextCase, EqualityIgnoresCaseByUnicodeSimpleFolding)
         {"\xC3", "\xC3\xA9", false}, {"Ÿ", "ź", false},          {"ß", "ss", false},
         {"İ", "i", false},           {"ı", "I", false},           {"ＫＡＴＨＹ", "kathy", false},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(text::equalsIgnoringCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
 }
@@ -69,6 +73,7 @@ TEST(Normalize, PutsTextInNfcAndLeavesInvalidBytesInPlace)
         const char *text;
         const char *nfc;
     };
+    // clang-format off
     const Case cases[] = {
         {"Kathy", "Kathy"},
         {"Jose\xCC\x81", "José"},                 // e + combining acute
@@ -78,6 +83,7 @@ TEST(Normalize, PutsTextInNfcAndLeavesInvalidBytesInPlace)
         {"e\xFF\xCC\x81", "e\xFF\xCC\x81"},        // a stray byte keeps the mark apart
         {"\xCC\x81" "a", "\xCC\x81" "a"},          // a mark with nothing before it
     };
+    // clang-format on
     for (const Case &c : cases) {
         EXPECT_EQ(text::toNfc(c.text), c.nfc) << c.text;
         EXPECT_EQ(text::toNfc(c.nfc), c.nfc) << c.nfc;
@@ -92,7 +98,7 @@ TEST(TextCase, TrimsAsciiAndUnicodeWhiteSpace)
     EXPECT_EQ(text::trimmed("\xC2\xA0Mary Ann\xE3\x80\x80"), "Mary Ann"); // no-break, ideographic
     EXPECT_EQ(text::trimmed(" \t "), "");
     EXPECT_EQ(text::trimmed("José"), "José");
-    EXPECT_EQ(text::trimmed("\x80\xA0"), "\x80\xA0"); // stray bytes are not spaces
+    EXPECT_EQ(text::trimmed("\x80\xA0"), "\x80\xA0");               // stray bytes are not spaces
     EXPECT_EQ(text::trimmed("\xE2\x80\xA8Kathy\xC2\x85"), "Kathy"); // line separator, NEL
     EXPECT_EQ(text::trimmed("\xE2\x80\x8BKathy"), "\xE2\x80\x8BKathy"); // zero width: no space
 }

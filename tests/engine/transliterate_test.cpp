@@ -12,6 +12,7 @@ namespace {
 
 TEST(Translate, GivesTheLetterByLetterForm)
 {
+    // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         // worked examples
         {"Barbara", "Palapala"}, {"BARBARA", "PALaPALA"}, {"Robert", "Lopelaka"},
@@ -29,6 +30,7 @@ TEST(Translate, GivesTheLetterByLetterForm)
         // characters outside A-Z pass through exactly; é is not a capital even as É
         {"José", "Koké"}, {"ÉMILE", "ÉMILE"}, {"Zoë", "Koë"}, {"a\xFF" "b", "a\xFFpa"},
     };
+    // clang-format on
     for (const auto &[name, form] : cases)
         EXPECT_EQ(Translate(name), form) << "name: \"" << name << '"';
 }
@@ -37,10 +39,10 @@ TEST(Translate, CollapsesDoubledLettersIgnoringCaseBeforeMapping)
 {
     EXPECT_EQ(Translate("AAron"), "Alona");
     EXPECT_EQ(Translate("aAron"), "alona");
-    EXPECT_EQ(Translate("Éé"), "É");        // case folding reaches accented letters
-    EXPECT_EQ(Translate("Ck"), "Kaka");      // c and k differ before mapping: both stay
-    EXPECT_EQ(Translate("Sſ"), "Ka");        // the long s folds to s, so it doubles an s
-    EXPECT_EQ(Translate("ſ"), "ſ");          // but it is no letter A-Z and is not mapped
+    EXPECT_EQ(Translate("Éé"), "É");    // case folding reaches accented letters
+    EXPECT_EQ(Translate("Ck"), "Kaka"); // c and k differ before mapping: both stay
+    EXPECT_EQ(Translate("Sſ"), "Ka");   // the long s folds to s, so it doubles an s
+    EXPECT_EQ(Translate("ſ"), "ſ");     // but it is no letter A-Z and is not mapped
 }
 
 TEST(Translate, AnswersAVeryLongNameInOnePass)

@@ -45,7 +45,7 @@ inline std::u32string decodeUtf8(std::string_view text)
             value = (value << 6U) | (next & 0x3FU);
         }
         valid = valid && value >= minimum && value <= 0x10FFFF
-                && !(value >= 0xD800 && value <= 0xDFFF);
+            && !(value >= 0xD800 && value <= 0xDFFF);
         if (valid) {
             out.push_back(value);
             i += length;
@@ -63,9 +63,8 @@ inline std::int32_t editDistance(std::u32string_view a, std::u32string_view b)
 {
     const std::size_t width = b.size() + 1;
     std::vector<std::int32_t> matrix((a.size() + 1) * width);
-    const auto d = [&](std::size_t i, std::size_t j) -> std::int32_t & {
-        return matrix[i * width + j];
-    };
+    const auto d
+        = [&](std::size_t i, std::size_t j) -> std::int32_t & { return matrix[i * width + j]; };
     for (std::size_t i = 0; i <= a.size(); ++i)
         d(i, 0) = static_cast<std::int32_t>(i);
     for (std::size_t j = 0; j <= b.size(); ++j)

@@ -2,10 +2,11 @@
 // else starts espeak-ng, since it can start only once, on one data folder.
 #include "speech/synthesizer.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <string>
 #include <unistd.h>
+
+#include <filesystem>
+#include <string>
 
 using namespace quillora::speech;
 namespace fs = std::filesystem;

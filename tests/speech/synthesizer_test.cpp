@@ -1,5 +1,8 @@
 #include "speech/synthesizer.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -7,11 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
-#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 using namespace quillora::speech;

@@ -1,12 +1,13 @@
 #include "speech/wavfile.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 using namespace quillora::speech;
@@ -38,13 +39,13 @@ TEST(WavBytes, WritesALittleEndianPcmHeaderAndTheSamples)
     EXPECT_EQ(read32(bytes, 4), bytes.size() - 8);
     EXPECT_EQ(tag(bytes, 8), "WAVE");
     EXPECT_EQ(tag(bytes, 12), "fmt ");
-    EXPECT_EQ(read32(bytes, 16), 16U); // PCM format block
-    EXPECT_EQ(read16(bytes, 20), 1U); // PCM
-    EXPECT_EQ(read16(bytes, 22), 1U); // mono
+    EXPECT_EQ(read32(bytes, 16), 16U);    // PCM format block
+    EXPECT_EQ(read16(bytes, 20), 1U);     // PCM
+    EXPECT_EQ(read16(bytes, 22), 1U);     // mono
     EXPECT_EQ(read32(bytes, 24), 22050U); // samples per second
     EXPECT_EQ(read32(bytes, 28), 44100U); // bytes per second
-    EXPECT_EQ(read16(bytes, 32), 2U); // bytes per frame
-    EXPECT_EQ(read16(bytes, 34), 16U); // bits per sample
+    EXPECT_EQ(read16(bytes, 32), 2U);     // bytes per frame
+    EXPECT_EQ(read16(bytes, 34), 16U);    // bits per sample
     EXPECT_EQ(tag(bytes, 36), "data");
     EXPECT_EQ(read32(bytes, 40), 10U);
     const std::vector<std::uint8_t> samples(bytes.begin() + 44, bytes.end());
