@@ -118,6 +118,18 @@ void ListBox::setCellAccessibleText(int row, int column, const QString &text)
         item->setData(column, Qt::AccessibleTextRole, text);
 }
 
+void ListBox::setCellToolTip(int row, int column, const QString &text)
+{
+    if (QTreeWidgetItem *item = topLevelItem(row))
+        item->setData(column, Qt::ToolTipRole, text);
+}
+
+void ListBox::setCellAccessibleDescription(int row, int column, const QString &text)
+{
+    if (QTreeWidgetItem *item = topLevelItem(row))
+        item->setData(column, Qt::AccessibleDescriptionRole, text);
+}
+
 int ListBox::CellAlignmentOffset(int row, int column) const
 {
     const QTreeWidgetItem *item = topLevelItem(row);

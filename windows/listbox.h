@@ -69,6 +69,11 @@ public:
     /// What a screen reader reads for the cell; the cell's text when none is set.
     QString CellAccessibleText(int row, int column) const;
     void setCellAccessibleText(int row, int column, const QString &text);
+    /// The text shown when the pointer rests on the cell, its line ends kept (a text that starts
+    /// with a tag would be taken for rich text).
+    void setCellToolTip(int row, int column, const QString &text);
+    /// What a screen reader gives as the cell's description, after its name.
+    void setCellAccessibleDescription(int row, int column, const QString &text);
     /// Horizontal shift in pixels of the cell's text from where its alignment puts it.
     int CellAlignmentOffset(int row, int column) const;
     void setCellAlignmentOffset(int row, int column, int offset);

@@ -195,6 +195,13 @@ void Window1::TranslateName(const QString &name)
         m_lData->setCell(added, 1, fromUtf8(row.hawaiian));
         // A screen reader on the row's first cell hears the whole row.
         m_lData->setCellAccessibleText(added, 0, rowAccessibleText(row));
+        // Each cell explains its row: where the form comes from and how to say it, as the
+        // tooltip and as the description a screen reader gives.
+        const QString details = fromUtf8(formatRowDetails(rowDetails(m_records, row)));
+        for (int column = 0; column < m_lData->ColumnCount(); ++column) {
+            m_lData->setCellToolTip(added, column, details);
+            m_lData->setCellAccessibleDescription(added, column, details);
+        }
         // Every cell's text sits a little in from the cell's edge.
         m_lData->setCellAlignmentOffset(added, 0, kTextInset);
         m_lData->setCellAlignmentOffset(added, 1, kTextInset);
