@@ -9,9 +9,12 @@
 #include "windows/rowcolors.h"
 #include "windows/windowregistry.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolTip>
@@ -55,6 +58,7 @@ Window1::~Window1()
     m_lData->setCellBackgroundPaintHandler({});
     m_lData->setCellTextPaintHandler({});
     m_lData->setDragRowHandler({});
+    m_lData->setContextMenuHandler({});
 }
 
 Window1 *Window1::instance()
@@ -119,6 +123,8 @@ void Window1::CreateControls()
     m_lData->setDragRowHandler(
         [this](DragItem &drag, int row) { return lData_DragRow(drag, row); });
     m_lData->setEnableDrag(true);
+    m_lData->setContextMenuHandler(
+        [this](int row, const QPoint &globalPos) { lData_ContextMenu(row, globalPos); });
 
     m_sResults = new QLabel(tr("Results:"), content);
     m_sResults->setObjectName(QStringLiteral("sResults"));
@@ -183,9 +189,9 @@ void Window1::TranslateName(const QString &name)
 {
     m_lData->DeleteAllRows();
     const QByteArray typed = name.toUtf8();
-    const auto rows = lookupName(
+    m_results = lookupName(
         m_records, std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())));
-    for (const ResultRow &row : rows) {
+    for (const ResultRow &row : m_results) {
         m_lData->AddRow(fromUtf8(row.english));
         const int added = m_lData->LastIndex();
         const std::string_view mark = rowMark(row.kind);
@@ -261,6 +267,50 @@ bool Window1::lData_DragRow(DragItem &drag, int /*row*/)
     }
     drag.text = text;
     return true;
+}
+
+void Window1::lData_ContextMenu(int row, const QPoint &globalPos)
+{
+    if (!resultAt(row))
+        return;
+    // What the items act on is taken now, so the menu stays true to the row it was opened on.
+    const QString form = m_lData->Cell(row, 1);
+    const QString modern = modernSpelling(row);
+
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("ResultsMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+
+    QAction *copy = menu->addAction(tr("&Copy"), m_lData, &ListBox::copy);
+    copy->setObjectName(QStringLiteral("ResultsCopy"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(m_lData->hasSelectedRows());
+
+    const auto copyText = [](const QString &text) {
+        return [text] { QGuiApplication::clipboard()->setText(text); };
+    };
+    QAction *copyForm = menu->addAction(tr("Copy &Hawaiian Form"), this, copyText(form));
+    copyForm->setObjectName(QStringLiteral("ResultsCopyHawaiian"));
+    copyForm->setEnabled(!form.isEmpty());
+    if (!modern.isEmpty() && modern != form) {
+        QAction *copyModern = menu->addAction(tr("Copy &Modern Spelling"), this, copyText(modern));
+        copyModern->setObjectName(QStringLiteral("ResultsCopyModern"));
+    }
+
+    menu->popup(globalPos);
+}
+
+const ResultRow *Window1::resultAt(int row) const
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= m_results.size())
+        return nullptr;
+    return &m_results[static_cast<std::size_t>(row)];
+}
+
+QString Window1::modernSpelling(int row) const
+{
+    const ResultRow *result = resultAt(row);
+    return result ? fromUtf8(rowDetails(m_records, *result).modernSpelling) : QString();
 }
 
 QString Window1::lineEnd()

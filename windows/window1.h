@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -54,6 +55,9 @@ public:
     bool lData_CellBackgroundPaint(CellGraphics &g, int row, int column);
     bool lData_CellTextPaint(CellGraphics &g, int row, int column, int x, int y);
     bool lData_DragRow(DragItem &drag, int row);
+    /// The context menu of a row: Copy (the selected rows, as dragged), Copy Hawaiian Form and Copy
+    /// Modern Spelling (when the list records one).
+    void lData_ContextMenu(int row, const QPoint &globalPos);
 
     /// What a screen reader reads for a results row, from its first cell: the English name, the
     /// Hawaiian form and the kind of match ("Kathy, Hawaiian Kakai, exact match").
@@ -80,9 +84,14 @@ private:
     void CreateControls();
     void placeAnchoredControls();
     void eName_InputRejected();
+    /// The result row shown in a row of the list, or null.
+    const ResultRow *resultAt(int row) const;
+    QString modernSpelling(int row) const;
 
     NameListSource m_nameList;
     NameTable m_records;
+    /// The rows of the last search, in list order, for the context menu.
+    std::vector<ResultRow> m_results;
 
     QLabel *m_sName = nullptr;
     QLineEdit *m_eName = nullptr;
