@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QToolTip>
 
@@ -40,8 +41,9 @@ QString fromUtf8(const std::string &text)
 
 } // namespace
 
-Window1::Window1(NameListSource nameList)
+Window1::Window1(NameListSource nameList, SpeechPlayer::SayFunction say)
     : m_nameList(std::move(nameList))
+    , m_speech(new SpeechPlayer(this, std::move(say)))
 {
     setObjectName(QStringLiteral("Window1"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -125,6 +127,7 @@ void Window1::CreateControls()
     m_lData->setEnableDrag(true);
     m_lData->setContextMenuHandler(
         [this](int row, const QPoint &globalPos) { lData_ContextMenu(row, globalPos); });
+    connect(m_speech, &SpeechPlayer::finished, this, &Window1::speech_Finished);
 
     m_sResults = new QLabel(tr("Results:"), content);
     m_sResults->setObjectName(QStringLiteral("sResults"));
@@ -276,6 +279,7 @@ void Window1::lData_ContextMenu(int row, const QPoint &globalPos)
     // What the items act on is taken now, so the menu stays true to the row it was opened on.
     const QString form = m_lData->Cell(row, 1);
     const QString modern = modernSpelling(row);
+    const QString spoken = spokenForm(row);
 
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("ResultsMenu"));
@@ -297,6 +301,12 @@ void Window1::lData_ContextMenu(int row, const QPoint &globalPos)
         copyModern->setObjectName(QStringLiteral("ResultsCopyModern"));
     }
 
+    menu->addSeparator();
+    QAction *sayIt = menu->addAction(tr("&Say It"), this, [this, spoken] { sayForm(spoken); });
+    sayIt->setObjectName(QStringLiteral("ResultsSayIt"));
+    // One form at a time: while one is being said, the next waits for the user.
+    sayIt->setEnabled(!spoken.trimmed().isEmpty() && !m_speech->isSaying());
+
     menu->popup(globalPos);
 }
 
@@ -311,6 +321,49 @@ QString Window1::modernSpelling(int row) const
 {
     const ResultRow *result = resultAt(row);
     return result ? fromUtf8(rowDetails(m_records, *result).modernSpelling) : QString();
+}
+
+QString Window1::spokenForm(int row) const
+{
+    const QString modern = modernSpelling(row);
+    return modern.isEmpty() ? m_lData->Cell(row, 1) : modern;
+}
+
+void Window1::sayForm(const QString &form)
+{
+    const qsizetype length = form.toUcs4().size();
+    if (length > kMaxSpokenLength) {
+        tellSpeechFailure(form,
+            tr("Forms of up to %1 characters can be said; this one has %2.")
+                .arg(kMaxSpokenLength)
+                .arg(length));
+        return;
+    }
+    m_speech->say(form);
+}
+
+void Window1::speech_Finished(const QString &form, const QString &error)
+{
+    if (!error.isEmpty())
+        tellSpeechFailure(form, error);
+}
+
+void Window1::tellSpeechFailure(const QString &form, const QString &reason)
+{
+    // A message beside the window, not over it: the window goes on answering while it is open,
+    // and a later failure replaces the message instead of piling up another.
+    if (!m_speechMessage) {
+        m_speechMessage = new QMessageBox(
+            QMessageBox::Warning, tr("Say It"), QString(), QMessageBox::Close, this);
+        m_speechMessage->setObjectName(QStringLiteral("SpeechMessage"));
+        m_speechMessage->setTextFormat(Qt::PlainText); // the form is shown as typed
+        m_speechMessage->setAttribute(Qt::WA_DeleteOnClose);
+        m_speechMessage->setWindowModality(Qt::NonModal);
+    }
+    m_speechMessage->setText(tr("Quillora could not say %1.").arg(form));
+    m_speechMessage->setInformativeText(reason);
+    m_speechMessage->show();
+    m_speechMessage->raise();
 }
 
 QString Window1::lineEnd()

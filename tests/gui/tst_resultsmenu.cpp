@@ -1,22 +1,35 @@
-// The context menu of the result rows: how it opens (right click, Shift+F10) and what Copy, Copy
-// Hawaiian Form and Copy Modern Spelling put on the clipboard.
+// The context menu of the result rows: how it opens (right click, Shift+F10), what Copy, Copy
+// Hawaiian Form and Copy Modern Spelling put on the clipboard, and Say It, which says a form on a
+// worker thread while the window goes on answering, one form at a time, and tells plainly why a
+// form could not be said.
 
+#include "speech/status.h"
 #include "tests/gui/guitest.h"
 #include "windows/listbox.h"
+#include "windows/speechplayer.h"
 #include "windows/window1.h"
 
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QSignalSpy>
 #include <QtTest>
 
+#include <condition_variable>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 using quillora::ListBox;
+using quillora::SpeechPlayer;
 using quillora::Window1;
 
 namespace {
@@ -26,9 +39,53 @@ namespace {
 const std::string kDavidList = "David\tKawika\ttrad:bible\tHawaiian Bible: Davida\tKāwika\n"
                                "Davida\tKewika\trule:pron\n";
 
+// Stands in for speech: records what it is asked to say and holds each call until released, as
+// playback holds the worker thread. Shared with the worker, which may outlive the window.
+class HeldSpeech
+{
+public:
+    SpeechPlayer::SayFunction function(std::shared_ptr<HeldSpeech> self)
+    {
+        return [self](const std::string &text) { return self->say(text); };
+    }
+
+    void release()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_released = true;
+        m_changed.notify_all();
+    }
+
+    std::vector<std::string> said()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_said;
+    }
+
+private:
+    quillora::speech::Status say(const std::string &text)
+    {
+        std::unique_lock lock(m_mutex);
+        m_said.push_back(text);
+        m_changed.wait(lock, [this] { return m_released; });
+        return {};
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_released = false;
+    std::vector<std::string> m_said;
+};
+
 QMenu *openMenu()
 {
     return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+}
+
+QMessageBox *speechMessage(Window1 *window)
+{
+    auto *box = window->findChild<QMessageBox *>(u"SpeechMessage"_s);
+    return box && box->isVisible() ? box : nullptr;
 }
 
 } // namespace
@@ -38,15 +95,19 @@ class TestResultsMenu final : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void init()
     {
         quillora::test::failOnWarnings();
-        openWindow();
+        m_speech = std::make_shared<HeldSpeech>();
+        openWindow(m_speech->function(m_speech));
     }
     void cleanup()
     {
         if (QMenu *menu = openMenu())
             menu->close();
+        m_speech->release();
         m_window.reset();
     }
 
@@ -55,20 +116,44 @@ private slots:
     void itemsPutTheirTextOnTheClipboard_data();
     void itemsPutTheirTextOnTheClipboard();
     void copyModernSpellingIsOfferedOnlyWhereTheListRecordsOne();
+    void sayItSaysOneFormAtATimeWhileTheWindowAnswers();
+    void aFormTooLongToSayIsRefusedPlainly();
+    void closingTheWindowWhileAFormIsSaidNeitherWaitsNorCrashes();
+    void withoutAnAudioDeviceSayItSaysSoAndTheWindowAnswers();
 
 private:
-    void openWindow();
+    void openWindow(SpeechPlayer::SayFunction say);
     // The cell's centre in the window's coordinates.
     QPoint cellCentre(int row, int column) const;
     QMenu *rightClick(int row);
     void choose(QMenu *menu, const QString &item);
 
+    std::shared_ptr<HeldSpeech> m_speech;
     std::unique_ptr<Window1> m_window;
+    std::filesystem::path m_noAlsa;
 };
 
-void TestResultsMenu::openWindow()
+void TestResultsMenu::initTestCase()
 {
-    m_window = std::make_unique<Window1>([] { return kDavidList; });
+    // No audio device, whatever the machine has: PulseAudio (and PipeWire's PulseAudio service)
+    // pointed at a socket that does not exist, ALSA at an empty configuration.
+    m_noAlsa = std::filesystem::temp_directory_path()
+        / ("quillora-no-alsa-" + std::to_string(QCoreApplication::applicationPid()) + ".conf");
+    std::ofstream(m_noAlsa).put('\n');
+    qputenv("PULSE_SERVER", "unix:/nonexistent/quillora-no-pulse");
+    qputenv("ALSA_CONFIG_PATH", QByteArray::fromStdString(m_noAlsa.string()));
+    qunsetenv("DISPLAY"); // PulseAudio can find a server through the X display too
+}
+
+void TestResultsMenu::cleanupTestCase()
+{
+    std::error_code ignored;
+    std::filesystem::remove(m_noAlsa, ignored);
+}
+
+void TestResultsMenu::openWindow(SpeechPlayer::SayFunction say)
+{
+    m_window = std::make_unique<Window1>([] { return kDavidList; }, std::move(say));
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -113,7 +198,7 @@ void TestResultsMenu::rightClickOpensTheMenuOfTheRowUnderThePointer()
         if (!action->isSeparator())
             items << action->text();
     }
-    QCOMPARE(items, QStringList({u"&Copy"_s, u"Copy &Hawaiian Form"_s}));
+    QCOMPARE(items, QStringList({u"&Copy"_s, u"Copy &Hawaiian Form"_s, u"&Say It"_s}));
     menu->close();
 
     // Below the last row and on the header there is no row, and no menu.
@@ -193,6 +278,99 @@ void TestResultsMenu::copyModernSpellingIsOfferedOnlyWhereTheListRecordsOne()
         QVERIFY(!menu->findChild<QAction *>(u"ResultsCopyModern"_s));
         menu->close();
     }
+}
+
+void TestResultsMenu::sayItSaysOneFormAtATimeWhileTheWindowAnswers()
+{
+    QSignalSpy finished(m_window->speechPlayer(), &SpeechPlayer::finished);
+    choose(rightClick(0), u"ResultsSayIt"_s);
+    // The modern spelling is said, as espeak-ng says it more faithfully.
+    QTRY_COMPARE(m_speech->said(), std::vector<std::string>{"Kāwika"});
+
+    // While the form is being said, the window answers: a new search fills the list...
+    QLineEdit *field = m_window->eName();
+    field->selectAll();
+    QTest::keyClicks(field, u"Davida"_s);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(m_window->lData()->Cell(0, 0), u"David"_s);
+    QCOMPARE(m_window->lData()->ListCount(), 3);
+    // ...and Say It waits for the form to end: it is disabled in the menu, and asking anyway
+    // starts nothing.
+    QMenu *menu = rightClick(1);
+    QVERIFY(menu);
+    QVERIFY(!menu->findChild<QAction *>(u"ResultsSayIt"_s)->isEnabled());
+    menu->close();
+    m_window->sayForm(u"Kewika"_s);
+    QVERIFY(m_window->speechPlayer()->isSaying());
+
+    m_speech->release();
+    QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(finished.at(0).at(0).toString(), u"Kāwika"_s);
+    QCOMPARE(finished.at(0).at(1).toString(), QString());
+    QVERIFY(!speechMessage(m_window.get()));
+
+    // Once it has been said, the next form can be: a row without a modern spelling says its form.
+    choose(rightClick(1), u"ResultsSayIt"_s);
+    QTRY_COMPARE(finished.size(), 2);
+    QCOMPARE(m_speech->said(), (std::vector<std::string>{"Kāwika", "Kewika"}));
+}
+
+void TestResultsMenu::aFormTooLongToSayIsRefusedPlainly()
+{
+    // A long typed name gives a long letter-by-letter form.
+    QLineEdit *field = m_window->eName();
+    field->selectAll();
+    QTest::keyClicks(field, u"Kathy"_s.repeated(Window1::kMaxSpokenLength / 5));
+    QTest::keyClick(field, Qt::Key_Return);
+    const int last = m_window->lData()->ListCount() - 1;
+    choose(rightClick(last), u"ResultsSayIt"_s);
+
+    QTRY_VERIFY(speechMessage(m_window.get()));
+    QMessageBox *box = speechMessage(m_window.get());
+    QVERIFY(
+        box->informativeText().contains(u"up to %1 characters"_s.arg(Window1::kMaxSpokenLength)));
+    QVERIFY(m_speech->said().empty());
+    QVERIFY(!m_window->speechPlayer()->isSaying());
+}
+
+void TestResultsMenu::closingTheWindowWhileAFormIsSaidNeitherWaitsNorCrashes()
+{
+    choose(rightClick(0), u"ResultsSayIt"_s);
+    QTRY_COMPARE(m_speech->said().size(), std::size_t(1));
+    // The window goes at once while the worker still says the form; the result finds no one.
+    // Only the end of the program waits for the worker, as quitting does.
+    m_window->close();
+    m_window.reset();
+    m_speech->release();
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(20000));
+    QCoreApplication::processEvents();
+}
+
+void TestResultsMenu::withoutAnAudioDeviceSayItSaysSoAndTheWindowAnswers()
+{
+    // Real speech, through espeak-ng, with no audio device to play it on.
+    openWindow({});
+    choose(rightClick(0), u"ResultsSayIt"_s);
+    QVERIFY(!QApplication::activeModalWidget());
+    QTRY_VERIFY_WITH_TIMEOUT(speechMessage(m_window.get()), 20000);
+    QMessageBox *box = speechMessage(m_window.get());
+    QCOMPARE(box->text(), u"Quillora could not say Kāwika."_s);
+    QCOMPARE(box->informativeText(), u"No audio device could be opened."_s);
+
+    // The message leaves the window free: it searches, and Say It can be asked again.
+    QVERIFY(!QApplication::activeModalWidget());
+    QLineEdit *field = m_window->eName();
+    field->selectAll();
+    QTest::keyClicks(field, u"Davida"_s);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(m_window->lData()->ListCount(), 3);
+    QMenu *menu = rightClick(1);
+    QVERIFY(menu);
+    QVERIFY(menu->findChild<QAction *>(u"ResultsSayIt"_s)->isEnabled());
+    choose(menu, u"ResultsSayIt"_s);
+    // A second failure replaces the first message.
+    QTRY_COMPARE(box->text(), u"Quillora could not say Kewika."_s);
+    QCOMPARE(m_window->findChildren<QMessageBox *>().size(), 1);
 }
 
 QUILLORA_GUI_TEST_MAIN(TestResultsMenu, QApplication)
