@@ -39,6 +39,24 @@ QString fromUtf8(const std::string &text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The details as a row's tooltip and description give them: a line longer than
+// Window1::kMaxDetailsLineLength, which only the letter-by-letter row of a long typed name has,
+// is cut short with an ellipsis, so that the tooltip stays a few lines on the screen.
+QString shownDetails(const std::string &details)
+{
+    QStringList lines = fromUtf8(details).split(u'\n');
+    for (QString &line : lines) {
+        if (line.size() <= Window1::kMaxDetailsLineLength)
+            continue;
+        qsizetype keep = Window1::kMaxDetailsLineLength - 1;
+        if (line.at(keep - 1).isHighSurrogate())
+            --keep;
+        line.truncate(keep);
+        line += QChar(0x2026);
+    }
+    return lines.join(u'\n');
+}
+
 } // namespace
 
 Window1::Window1(NameListSource nameList, SpeechPlayer::SayFunction say)
@@ -206,7 +224,7 @@ void Window1::TranslateName(const QString &name)
         m_lData->setCellAccessibleText(added, 0, rowAccessibleText(row));
         // Each cell explains its row: where the form comes from and how to say it, as the
         // tooltip and as the description a screen reader gives.
-        const QString details = fromUtf8(formatRowDetails(rowDetails(m_records, row)));
+        const QString details = shownDetails(formatRowDetails(rowDetails(m_records, row)));
         for (int column = 0; column < m_lData->ColumnCount(); ++column) {
             m_lData->setCellToolTip(added, column, details);
             m_lData->setCellAccessibleDescription(added, column, details);

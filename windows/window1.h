@@ -86,6 +86,9 @@ public:
     /// field, which lays out its whole text at every repaint (each blink of the caret included),
     /// stays cheap to draw.
     static constexpr int kMaxNameLength = 10000;
+    /// The longest line of a row's details in its tooltip and description, in UTF-16 code units:
+    /// more than the details of any name take.
+    static constexpr int kMaxDetailsLineLength = 120;
     /// The field's text as the field shows it: a line break, a tab or another control character
     /// is drawn as a space, so a pasted list of names shows, and is searched, as one line.
     static QString nameAsShown(QString text);

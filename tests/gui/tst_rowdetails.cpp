@@ -48,6 +48,7 @@ private slots:
     void eachCellShowsItsRowsDetails_data();
     void eachCellShowsItsRowsDetails();
     void theTooltipFollowsThePointerFromRowToRow();
+    void aLongTypedNameKeepsTheTooltipShort();
 
 private:
     // Rests the pointer on the cell until its tooltip shows, and returns the tooltip's text.
@@ -107,6 +108,19 @@ void TestRowDetails::theTooltipFollowsThePointerFromRowToRow()
     m_window->TranslateName(u"Davie"_s);
     QVERIFY(tooltipOf(0, 0).startsWith(u"Spelled one letter apart\n"_s));
     QVERIFY(tooltipOf(1, 0).startsWith(u"Exact match\n"_s));
+}
+
+void TestRowDetails::aLongTypedNameKeepsTheTooltipShort()
+{
+    // Its letter-by-letter form is thousands of letters long, and so is the way to say it.
+    m_window->TranslateName(u"Kathy"_s.repeated(1000));
+    const QString details = tooltipOf(m_window->lData()->ListCount() - 1, 1);
+    const QStringList lines = details.split(u'\n');
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[1], u"Not in the list: made by rule from the typed spelling"_s);
+    QVERIFY2(lines[2].startsWith(u"Say it: ˌka·ka·ˌhi·ka"_s), qPrintable(lines[2]));
+    QCOMPARE(lines[2].size(), Window1::kMaxDetailsLineLength);
+    QVERIFY(lines[2].endsWith(QChar(0x2026)));
 }
 
 QString TestRowDetails::tooltipOf(int row, int column)
