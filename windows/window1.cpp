@@ -39,21 +39,28 @@ QString fromUtf8(const std::string &text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The text, when it is longer than `length` UTF-16 code units, cut to that length with an
+// ellipsis as its last character; a surrogate pair is never split.
+QString cutShort(QString text, qsizetype length)
+{
+    if (text.size() <= length)
+        return text;
+    qsizetype keep = length - 1;
+    if (keep > 0 && text.at(keep - 1).isHighSurrogate())
+        --keep;
+    text.truncate(keep);
+    text += QChar(0x2026);
+    return text;
+}
+
 // The details as a row's tooltip and description give them: a line longer than
 // Window1::kMaxDetailsLineLength, which only the letter-by-letter row of a long typed name has,
-// is cut short with an ellipsis, so that the tooltip stays a few lines on the screen.
+// is cut short, so that the tooltip stays a few lines on the screen.
 QString shownDetails(const std::string &details)
 {
     QStringList lines = fromUtf8(details).split(u'\n');
-    for (QString &line : lines) {
-        if (line.size() <= Window1::kMaxDetailsLineLength)
-            continue;
-        qsizetype keep = Window1::kMaxDetailsLineLength - 1;
-        if (line.at(keep - 1).isHighSurrogate())
-            --keep;
-        line.truncate(keep);
-        line += QChar(0x2026);
-    }
+    for (QString &line : lines)
+        line = cutShort(line, Window1::kMaxDetailsLineLength);
     return lines.join(u'\n');
 }
 
@@ -378,7 +385,9 @@ void Window1::tellSpeechFailure(const QString &form, const QString &reason)
         m_speechMessage->setAttribute(Qt::WA_DeleteOnClose);
         m_speechMessage->setWindowModality(Qt::NonModal);
     }
-    m_speechMessage->setText(tr("Quillora could not say %1.").arg(form));
+    // Every form that can be said shows whole; a longer one is cut short.
+    m_speechMessage->setText(
+        tr("Quillora could not say %1.").arg(cutShort(form, 2 * kMaxSpokenLength)));
     m_speechMessage->setInformativeText(reason);
     m_speechMessage->show();
     m_speechMessage->raise();

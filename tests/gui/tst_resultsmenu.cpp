@@ -320,7 +320,7 @@ void TestResultsMenu::aFormTooLongToSayIsRefusedPlainly()
     // A long typed name gives a long letter-by-letter form.
     QLineEdit *field = m_window->eName();
     field->selectAll();
-    QTest::keyClicks(field, u"Kathy"_s.repeated(Window1::kMaxSpokenLength / 5));
+    QTest::keyClicks(field, u"Kathy"_s.repeated(Window1::kMaxSpokenLength));
     QTest::keyClick(field, Qt::Key_Return);
     const int last = m_window->lData()->ListCount() - 1;
     choose(rightClick(last), u"ResultsSayIt"_s);
@@ -329,6 +329,10 @@ void TestResultsMenu::aFormTooLongToSayIsRefusedPlainly()
     QMessageBox *box = speechMessage(m_window.get());
     QVERIFY(
         box->informativeText().contains(u"up to %1 characters"_s.arg(Window1::kMaxSpokenLength)));
+    // The message names the form, cut short.
+    QVERIFY2(
+        box->text().startsWith(u"Quillora could not say KakahiKakahi"_s), qPrintable(box->text()));
+    QVERIFY(box->text().endsWith(u"\u2026."_s));
     QVERIFY(m_speech->said().empty());
     QVERIFY(!m_window->speechPlayer()->isSaying());
 }
