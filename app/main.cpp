@@ -8,6 +8,7 @@
 #include "windows/windowregistry.h"
 
 #include <QStringList>
+#include <QThreadPool>
 
 #include <cstdio>
 #include <cstdlib>
@@ -123,11 +124,14 @@ int main(int argc, char *argv[])
         // status 1; nothing that exit() destroys may still hold windows or menus.
         status = App::exec();
 
-        // Finalisation: the caches, then the windows still open, then the menu bar.
+        // Finalisation: the caches, then the windows still open, then the menu bar. A form still
+        // being said on a worker thread is said to the end (a few seconds at most): espeak-ng
+        // cannot be left in the middle of it.
         names::release();
         pictures::release();
         WindowRegistry::releaseAll();
         MenuBar1::release();
+        QThreadPool::globalInstance()->waitForDone();
     }
     return status;
 }

@@ -81,18 +81,6 @@ std::string_view kindLabel(MatchKind kind)
     return {};
 }
 
-namespace {
-
-RowDetails detailsOf(const NameTable &table, const ResultRow &row)
-{
-    if (!row.tableRow)
-        return rowDetails(row.kind, row.hawaiian, {}, {}, {});
-    const NameRecord record = table[*row.tableRow];
-    return rowDetails(row.kind, row.hawaiian, record.provenance, record.note, record.modern);
-}
-
-} // namespace
-
 void printTable(
     Output &out, const NameTable &table, const std::vector<ResultRow> &rows, Columns columns)
 {
@@ -106,7 +94,7 @@ void printTable(
     TableWriter detailed({"English", "Hawaiian", "Match", "Source", "Note", "Modern", "Guide",
         "Syllables", "Respelling"});
     for (const ResultRow &row : rows) {
-        const RowDetails details = detailsOf(table, row);
+        const RowDetails details = rowDetails(table, row);
         detailed.addRow({row.english, row.hawaiian, kindLabel(row.kind), details.source,
             details.note, details.modernSpelling, details.syllableGuide, details.syllables,
             details.respelling});
@@ -123,7 +111,7 @@ void printTsv(Output &out, std::string_view query, const NameTable &table,
             tsv.record({query, rowMark(row.kind), row.english, row.hawaiian});
             continue;
         }
-        const RowDetails details = detailsOf(table, row);
+        const RowDetails details = rowDetails(table, row);
         tsv.record({query, rowMark(row.kind), row.english, row.hawaiian, kindLabel(row.kind),
             details.source, details.note, details.modernSpelling, details.syllableGuide,
             details.syllables, details.respelling});

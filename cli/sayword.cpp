@@ -12,10 +12,7 @@ speech::Status writeSpokenWord(std::string_view word, const std::string &path, O
 {
     speech::Synthesis said = speech::synthesize(word);
     if (!said.status.ok()) {
-        const speech::Error error = said.status.error;
-        if (error == speech::Error::DataMissing || error == speech::Error::VoiceMissing)
-            said.status.message += " The Hawaiian voice comes with Debian's espeak-ng-data "
-                                   "package; ESPEAK_DATA_PATH may name another data folder.";
+        said.status.message = speech::messageForUser(said.status);
         return said.status;
     }
     if (path != "-")

@@ -100,6 +100,14 @@ RowDetails rowDetails(MatchKind kind, std::string_view hawaiian, std::string_vie
     return details;
 }
 
+RowDetails rowDetails(const NameTable &table, const ResultRow &row)
+{
+    if (!row.tableRow)
+        return rowDetails(row.kind, row.hawaiian, {}, {}, {});
+    const NameRecord record = table[*row.tableRow];
+    return rowDetails(row.kind, row.hawaiian, record.provenance, record.note, record.modern);
+}
+
 std::string formatRowDetails(const RowDetails &details)
 {
     std::string text;

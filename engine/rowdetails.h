@@ -47,6 +47,10 @@ std::string sourceInWords(std::string_view provenanceTag);
 RowDetails rowDetails(MatchKind kind, std::string_view hawaiian, std::string_view provenanceTag,
     std::string_view note, std::string_view modernSpelling);
 
+/// The details of a result row of a lookup in `table`: its kind, and for a row of the list its
+/// provenance, note and modern spelling as the table records them. Never fails.
+RowDetails rowDetails(const NameTable &table, const ResultRow &row);
+
 /// The details as plain text, one line per item and no line end after the last, each line starting
 /// with a capital: the kind, the source, the note, "Modern spelling: Kāwika" and
 /// "Say it: ka·WI·ka (kah-VEE-kah)"; empty items are left out. The same text serves as tooltip,

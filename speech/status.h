@@ -29,4 +29,8 @@ struct Status
     bool ok() const { return error == Error::None; }
 };
 
+/// The status's message as the user should read it: for missing espeak-ng data or a missing
+/// voice, followed by where the Hawaiian voice comes from. Empty on success.
+std::string messageForUser(const Status &status);
+
 } // namespace quillora::speech

@@ -3,6 +3,7 @@
 #include "windows/resultsdelegate.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -52,6 +53,11 @@ void ListBox::setCellTextPaintHandler(CellTextPaintHandler handler)
 void ListBox::setDragRowHandler(DragRowHandler handler)
 {
     m_dragRow = std::move(handler);
+}
+
+void ListBox::setContextMenuHandler(ContextMenuHandler handler)
+{
+    m_contextMenu = std::move(handler);
 }
 
 void ListBox::DeleteAllRows()
@@ -118,6 +124,18 @@ void ListBox::setCellAccessibleText(int row, int column, const QString &text)
         item->setData(column, Qt::AccessibleTextRole, text);
 }
 
+void ListBox::setCellToolTip(int row, int column, const QString &text)
+{
+    if (QTreeWidgetItem *item = topLevelItem(row))
+        item->setData(column, Qt::ToolTipRole, text);
+}
+
+void ListBox::setCellAccessibleDescription(int row, int column, const QString &text)
+{
+    if (QTreeWidgetItem *item = topLevelItem(row))
+        item->setData(column, Qt::AccessibleDescriptionRole, text);
+}
+
 int ListBox::CellAlignmentOffset(int row, int column) const
 {
     const QTreeWidgetItem *item = topLevelItem(row);
@@ -163,7 +181,38 @@ void ListBox::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    // Shift+F10 opens the context menu as the Menu key does; the platform turns the Menu key
+    // itself into a context-menu event.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint(), Qt::ShiftModifier);
+        contextMenuEvent(&menu);
+        event->accept();
+        return;
+    }
     QTreeWidget::keyPressEvent(event);
+}
+
+void ListBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    // A click asks for the row under the pointer, which the click has also made current (and
+    // selected, unless it was already); the keyboard asks for the current row, and the menu opens
+    // on it. Away from the rows there is no menu.
+    QModelIndex index;
+    QPoint at;
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        index = indexAt(event->pos());
+        at = event->globalPos();
+    } else {
+        index = currentIndex();
+        if (index.isValid()) {
+            scrollTo(index);
+            const QRect row = visualRect(index.siblingAtColumn(0));
+            at = viewport()->mapToGlobal(QPoint(row.left() + row.height(), row.bottom()));
+        }
+    }
+    event->accept();
+    if (index.isValid() && m_contextMenu)
+        m_contextMenu(index.row(), at);
 }
 
 QStringList ListBox::mimeTypes() const

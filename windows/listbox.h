@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QTreeWidget>
 #include <QVariant>
@@ -42,12 +43,15 @@ public:
         = std::function<bool(CellGraphics &, int row, int column, int x, int y)>;
     /// When the user starts dragging rows: fills the drag item; false cancels the drag.
     using DragRowHandler = std::function<bool(DragItem &, int row)>;
+    /// When the user asks for a row's context menu: the row, and where the menu goes on the screen.
+    using ContextMenuHandler = std::function<void(int row, const QPoint &globalPos)>;
 
     explicit ListBox(QWidget *parent = nullptr);
 
     void setCellBackgroundPaintHandler(CellBackgroundPaintHandler handler);
     void setCellTextPaintHandler(CellTextPaintHandler handler);
     void setDragRowHandler(DragRowHandler handler);
+    void setContextMenuHandler(ContextMenuHandler handler);
 
     const CellBackgroundPaintHandler &cellBackgroundPaintHandler() const { return m_background; }
     const CellTextPaintHandler &cellTextPaintHandler() const { return m_textPaint; }
@@ -69,6 +73,11 @@ public:
     /// What a screen reader reads for the cell; the cell's text when none is set.
     QString CellAccessibleText(int row, int column) const;
     void setCellAccessibleText(int row, int column, const QString &text);
+    /// The text shown when the pointer rests on the cell, its line ends kept (a text that starts
+    /// with a tag would be taken for rich text).
+    void setCellToolTip(int row, int column, const QString &text);
+    /// What a screen reader gives as the cell's description, after its name.
+    void setCellAccessibleDescription(int row, int column, const QString &text);
     /// Horizontal shift in pixels of the cell's text from where its alignment puts it.
     int CellAlignmentOffset(int row, int column) const;
     void setCellAlignmentOffset(int row, int column, int offset);
@@ -85,6 +94,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QList<QTreeWidgetItem *> &items) const override;
 
@@ -92,6 +102,7 @@ private:
     CellBackgroundPaintHandler m_background;
     CellTextPaintHandler m_textPaint;
     DragRowHandler m_dragRow;
+    ContextMenuHandler m_contextMenu;
     int m_lastIndex = -1;
 };
 

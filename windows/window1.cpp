@@ -9,10 +9,14 @@
 #include "windows/rowcolors.h"
 #include "windows/windowregistry.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QToolTip>
 
@@ -35,10 +39,36 @@ QString fromUtf8(const std::string &text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The text, when it is longer than `length` UTF-16 code units, cut to that length with an
+// ellipsis as its last character; a surrogate pair is never split.
+QString cutShort(QString text, qsizetype length)
+{
+    if (text.size() <= length)
+        return text;
+    qsizetype keep = length - 1;
+    if (keep > 0 && text.at(keep - 1).isHighSurrogate())
+        --keep;
+    text.truncate(keep);
+    text += QChar(0x2026);
+    return text;
+}
+
+// The details as a row's tooltip and description give them: a line longer than
+// Window1::kMaxDetailsLineLength, which only the letter-by-letter row of a long typed name has,
+// is cut short, so that the tooltip stays a few lines on the screen.
+QString shownDetails(const std::string &details)
+{
+    QStringList lines = fromUtf8(details).split(u'\n');
+    for (QString &line : lines)
+        line = cutShort(line, Window1::kMaxDetailsLineLength);
+    return lines.join(u'\n');
+}
+
 } // namespace
 
-Window1::Window1(NameListSource nameList)
+Window1::Window1(NameListSource nameList, SpeechPlayer::SayFunction say)
     : m_nameList(std::move(nameList))
+    , m_speech(new SpeechPlayer(this, std::move(say)))
 {
     setObjectName(QStringLiteral("Window1"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -55,6 +85,7 @@ Window1::~Window1()
     m_lData->setCellBackgroundPaintHandler({});
     m_lData->setCellTextPaintHandler({});
     m_lData->setDragRowHandler({});
+    m_lData->setContextMenuHandler({});
 }
 
 Window1 *Window1::instance()
@@ -119,6 +150,9 @@ void Window1::CreateControls()
     m_lData->setDragRowHandler(
         [this](DragItem &drag, int row) { return lData_DragRow(drag, row); });
     m_lData->setEnableDrag(true);
+    m_lData->setContextMenuHandler(
+        [this](int row, const QPoint &globalPos) { lData_ContextMenu(row, globalPos); });
+    connect(m_speech, &SpeechPlayer::finished, this, &Window1::speech_Finished);
 
     m_sResults = new QLabel(tr("Results:"), content);
     m_sResults->setObjectName(QStringLiteral("sResults"));
@@ -183,9 +217,9 @@ void Window1::TranslateName(const QString &name)
 {
     m_lData->DeleteAllRows();
     const QByteArray typed = name.toUtf8();
-    const auto rows = lookupName(
+    m_results = lookupName(
         m_records, std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())));
-    for (const ResultRow &row : rows) {
+    for (const ResultRow &row : m_results) {
         m_lData->AddRow(fromUtf8(row.english));
         const int added = m_lData->LastIndex();
         const std::string_view mark = rowMark(row.kind);
@@ -195,6 +229,13 @@ void Window1::TranslateName(const QString &name)
         m_lData->setCell(added, 1, fromUtf8(row.hawaiian));
         // A screen reader on the row's first cell hears the whole row.
         m_lData->setCellAccessibleText(added, 0, rowAccessibleText(row));
+        // Each cell explains its row: where the form comes from and how to say it, as the
+        // tooltip and as the description a screen reader gives.
+        const QString details = shownDetails(formatRowDetails(rowDetails(m_records, row)));
+        for (int column = 0; column < m_lData->ColumnCount(); ++column) {
+            m_lData->setCellToolTip(added, column, details);
+            m_lData->setCellAccessibleDescription(added, column, details);
+        }
         // Every cell's text sits a little in from the cell's edge.
         m_lData->setCellAlignmentOffset(added, 0, kTextInset);
         m_lData->setCellAlignmentOffset(added, 1, kTextInset);
@@ -254,6 +295,102 @@ bool Window1::lData_DragRow(DragItem &drag, int /*row*/)
     }
     drag.text = text;
     return true;
+}
+
+void Window1::lData_ContextMenu(int row, const QPoint &globalPos)
+{
+    if (!resultAt(row))
+        return;
+    // What the items act on is taken now, so the menu stays true to the row it was opened on.
+    const QString form = m_lData->Cell(row, 1);
+    const QString modern = modernSpelling(row);
+    const QString spoken = spokenForm(row);
+
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("ResultsMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+
+    QAction *copy = menu->addAction(tr("&Copy"), m_lData, &ListBox::copy);
+    copy->setObjectName(QStringLiteral("ResultsCopy"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(m_lData->hasSelectedRows());
+
+    const auto copyText = [](const QString &text) {
+        return [text] { QGuiApplication::clipboard()->setText(text); };
+    };
+    QAction *copyForm = menu->addAction(tr("Copy &Hawaiian Form"), this, copyText(form));
+    copyForm->setObjectName(QStringLiteral("ResultsCopyHawaiian"));
+    copyForm->setEnabled(!form.isEmpty());
+    if (!modern.isEmpty() && modern != form) {
+        QAction *copyModern = menu->addAction(tr("Copy &Modern Spelling"), this, copyText(modern));
+        copyModern->setObjectName(QStringLiteral("ResultsCopyModern"));
+    }
+
+    menu->addSeparator();
+    QAction *sayIt = menu->addAction(tr("&Say It"), this, [this, spoken] { sayForm(spoken); });
+    sayIt->setObjectName(QStringLiteral("ResultsSayIt"));
+    // One form at a time: while one is being said, the next waits for the user.
+    sayIt->setEnabled(!spoken.trimmed().isEmpty() && !m_speech->isSaying());
+
+    menu->popup(globalPos);
+}
+
+const ResultRow *Window1::resultAt(int row) const
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= m_results.size())
+        return nullptr;
+    return &m_results[static_cast<std::size_t>(row)];
+}
+
+QString Window1::modernSpelling(int row) const
+{
+    const ResultRow *result = resultAt(row);
+    return result ? fromUtf8(rowDetails(m_records, *result).modernSpelling) : QString();
+}
+
+QString Window1::spokenForm(int row) const
+{
+    const QString modern = modernSpelling(row);
+    return modern.isEmpty() ? m_lData->Cell(row, 1) : modern;
+}
+
+void Window1::sayForm(const QString &form)
+{
+    const qsizetype length = form.toUcs4().size();
+    if (length > kMaxSpokenLength) {
+        tellSpeechFailure(form,
+            tr("Forms of up to %1 characters can be said; this one has %2.")
+                .arg(kMaxSpokenLength)
+                .arg(length));
+        return;
+    }
+    m_speech->say(form);
+}
+
+void Window1::speech_Finished(const QString &form, const QString &error)
+{
+    if (!error.isEmpty())
+        tellSpeechFailure(form, error);
+}
+
+void Window1::tellSpeechFailure(const QString &form, const QString &reason)
+{
+    // A message beside the window, not over it: the window goes on answering while it is open,
+    // and a later failure replaces the message instead of piling up another.
+    if (!m_speechMessage) {
+        m_speechMessage = new QMessageBox(
+            QMessageBox::Warning, tr("Say It"), QString(), QMessageBox::Close, this);
+        m_speechMessage->setObjectName(QStringLiteral("SpeechMessage"));
+        m_speechMessage->setTextFormat(Qt::PlainText); // the form is shown as typed
+        m_speechMessage->setAttribute(Qt::WA_DeleteOnClose);
+        m_speechMessage->setWindowModality(Qt::NonModal);
+    }
+    // Every form that can be said shows whole; a longer one is cut short.
+    m_speechMessage->setText(
+        tr("Quillora could not say %1.").arg(cutShort(form, 2 * kMaxSpokenLength)));
+    m_speechMessage->setInformativeText(reason);
+    m_speechMessage->show();
+    m_speechMessage->raise();
 }
 
 QString Window1::lineEnd()

@@ -73,6 +73,22 @@ TEST(RowDetails, GivesTheLetterByLetterRowTheRuleAsItsSource)
     EXPECT_EQ(details.syllableGuide, "ka·KA·hi");
 }
 
+TEST(RowDetails, ReadsAResultRowsFieldsFromItsTable)
+{
+    const NameTable table
+        = parseNameList("Dovid\tKawika\ttrad:bible\tvia David\tKāwika\n"
+                        "David\tKawika\ttrad:bible\tHawaiian Bible: Davida\tKāwika\n");
+    const std::vector<ResultRow> rows = lookupName(table, "David");
+    ASSERT_EQ(rows.size(), 3u);
+    const RowDetails exact = rowDetails(table, rows[1]);
+    EXPECT_EQ(exact.kind, "exact match");
+    EXPECT_EQ(exact.note, "Hawaiian Bible: Davida");
+    EXPECT_EQ(exact.modernSpelling, "Kāwika");
+    EXPECT_EQ(rowDetails(table, rows[0]).note, "via David");
+    EXPECT_EQ(rowDetails(table, rows[2]),
+        rowDetails(MatchKind::LetterByLetter, rows[2].hawaiian, "", "", ""));
+}
+
 TEST(RowDetails, KeepsEachFieldOnOneLine)
 {
     const RowDetails details

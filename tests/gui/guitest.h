@@ -16,13 +16,14 @@
 namespace quillora::test {
 
 /// Makes every runtime warning fail the current test, except the offscreen platform's notices
-/// that it cannot pass size hints to a window manager or raise a window (it has no such thing).
-/// Call it in init().
+/// that it cannot pass size hints to a window manager, raise a window or let a menu grab the
+/// keyboard (it has no such things). Call it in init().
 inline void failOnWarnings()
 {
     using namespace Qt::StringLiterals;
-    QTest::failOnWarning(QRegularExpression(
-        u"^(?!This plugin does not support (propagateSizeHints|raise)\\(\\)$)"_s));
+    QTest::failOnWarning(
+        QRegularExpression(u"^(?!This plugin does not support "
+                           u"((propagateSizeHints|raise)\\(\\)|grabbing the keyboard)$)"_s));
 }
 
 /// Closes every open window and deletes those that delete themselves on close, so that the next

@@ -76,6 +76,8 @@ TEST_F(DataFolder, WithoutTheHawaiianVoiceIsReportedAsAMissingVoice)
     const Synthesis said = synthesize("Kawika", inFolder("no-voice"));
     EXPECT_EQ(said.status.error, Error::VoiceMissing);
     EXPECT_NE(said.status.message.find("\"haw\""), std::string::npos);
+    // The user learns where the voice comes from.
+    EXPECT_NE(messageForUser(said.status).find("espeak-ng-data package"), std::string::npos);
     EXPECT_TRUE(said.audio.samples.empty());
     // The voice is looked for before any audio device.
     EXPECT_EQ(say("Kawika", inFolder("no-voice")).error, Error::VoiceMissing);
