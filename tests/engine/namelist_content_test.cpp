@@ -468,6 +468,8 @@ TEST(NameListContent, FaultyFormsAreGone)
         {"Deshaun", "Kekahauna"}, {"Freeda", "Peleka"}, {"Babyboy", "Pepipoi"},
         // a syllable lost or doubled, an unfortunate word
         {"Durwood", "Kuka"}, {"Jensen", "Kenakena"}, {"Natasha", "Nakaka"}, {"Henna", "Hena"},
+        // a short name read as its initials (Ai as "A.I.")
+        {"Ai", "Eai"},       {"Sai", "Ekeai"},
     };
     // clang-format on
     for (const Line &line : listLines())

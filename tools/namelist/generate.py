@@ -202,7 +202,9 @@ def english_readings(name: str, cmu: list[list[str]], espeak: Espeak | None,
     low = name.lower()
     limit = rules.MAX_ALIGN_COST_PER_LETTER * len(low)
     for phones in cmu:
-        if rules.align_with_cost(low, phones)[1] <= limit:
+        if rules.reads_as_initials(low, phones):
+            stats["initials_reading_not_used"] += 1
+        elif rules.align_with_cost(low, phones)[1] <= limit:
             readings.append(Reading("rule:pron", " ".join(phones), rules.pron_form(low, phones)))
         else:
             stats["pronunciation_not_used"] += 1
@@ -213,7 +215,9 @@ def english_readings(name: str, cmu: list[list[str]], espeak: Espeak | None,
         # dictionary is trusted)
         misfit = None if espeak.listed or not phones else \
             rules.reading_misfit(low, phones, [st for _, st in stressed])
-        if misfit:
+        if rules.reads_as_initials(low, phones):
+            stats["initials_reading_not_used"] += 1
+        elif misfit:
             stats[f"espeak reading not used: {misfit}"] += 1
         elif phones and rules.align_with_cost(low, phones)[1] <= limit:
             e = Reading("rule:espeak", espeak.ipa, rules.pron_form(low, phones))

@@ -186,6 +186,25 @@ def align(word: str, phones: list[str]) -> list[tuple[str, list[str]]]:
 # belong to the spelling (espeak-ng spells out names it cannot read: Shmuel).
 MAX_ALIGN_COST_PER_LETTER = 0.6
 
+# What each letter is called, as the pronunciation dictionary writes it (stress removed).  Some
+# short names have a second entry that reads them as initials ("AI" as "EY AY", like A.I.),
+# which is no way to say the name.
+LETTER_NAMES = {
+    "a": "EY", "b": "B IY", "c": "S IY", "d": "D IY", "e": "IY", "f": "EH F", "g": "JH IY",
+    "h": "EY CH", "i": "AY", "j": "JH EY", "k": "K EY", "l": "EH L", "m": "EH M", "n": "EH N",
+    "o": "OW", "p": "P IY", "q": "K Y UW", "r": "AA R", "s": "EH S", "t": "T IY", "u": "Y UW",
+    "v": "V IY", "w": "D AH B AH L Y UW", "x": "EH K S", "y": "W AY", "z": "Z IY",
+}
+
+
+def reads_as_initials(word: str, phones: list[str]) -> bool:
+    """True when `phones` says the letters of `word` one by one (an initialism)."""
+    low = word.lower()
+    if len(low) < 2 or not all(ch in LETTER_NAMES for ch in low):
+        return False
+    return " ".join(phones) == " ".join(LETTER_NAMES[ch] for ch in low)
+
+
 
 def align_with_cost(word: str, phones: list[str]) -> tuple[list[tuple[str, list[str]]], float]:
     n, m = len(word), len(phones)
