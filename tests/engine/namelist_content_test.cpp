@@ -470,6 +470,8 @@ TEST(NameListContent, FaultyFormsAreGone)
         {"Durwood", "Kuka"}, {"Jensen", "Kenakena"}, {"Natasha", "Nakaka"}, {"Henna", "Hena"},
         // a short name read as its initials (Ai as "A.I.")
         {"Ai", "Eai"},       {"Sai", "Ekeai"},
+        // ie between consonants read as "eye-uh"
+        {"Kieth", "Kaieka"},
     };
     // clang-format on
     for (const Line &line : listLines())

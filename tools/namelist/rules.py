@@ -290,7 +290,9 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
         "een", "eel"; -line is left alone, as Adaline says "line");
       * y read as "eye" before u (Ryu: the y is a glide);
       * a final a or ah swallowed by the vowel before it (Neveah read
-        "neve")."""
+        "neve");
+      * ie between consonants read as "eye-uh" (Kieth read "kye-uth",
+        Dieter, Pieter: the names say "ee")."""
     pieces = align(word, phones)
     stress_of: list[bool] = []
     k = 0
@@ -334,6 +336,10 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
             return "a final -ise or -ize read as eyes"
         if phs == ["AY"] and letters == "y" and after.startswith("u"):
             return "y before u read as eye"
+        if phs == ["AY"] and letters == "i" and after.startswith("e") and before \
+                and before[-1] not in "aeiouy" and i + 1 < len(pieces) \
+                and pieces[i + 1] == ("e", ["AH"]) and after[1:2] not in ("", *"aeiouy"):
+            return "ie between consonants read as eye-uh"
         if not after and re.fullmatch(r"[aeiouy]+ah?", letters) and len(letters.rstrip("h")) > 1 \
                 and phs and phs[-1] not in ("AH", "AA", "AE", "AO", "ER"):
             return "the final a is not read"
