@@ -470,8 +470,9 @@ TEST(NameListContent, FaultyFormsAreGone)
         {"Durwood", "Kuka"}, {"Jensen", "Kenakena"}, {"Natasha", "Nakaka"}, {"Henna", "Hena"},
         // a short name read as its initials (Ai as "A.I.")
         {"Ai", "Eai"},       {"Sai", "Ekeai"},
-        // ie between consonants read as "eye-uh"
-        {"Kieth", "Kaieka"},
+        // ie between consonants read as "eye-uh", a Japanese name read the English way, the
+        // vowel of ae heard as a
+        {"Kieth", "Kaieka"}, {"Aiko", "Eko"},      {"Baer", "Pa"},
     };
     // clang-format on
     for (const Line &line : listLines())

@@ -129,6 +129,15 @@ def load_hawaiian_names(path: Path) -> dict[str, tuple[str, str]]:
     return names
 
 
+def load_japanese_names(path: Path) -> set[str]:
+    """Names the review of hawaiian-names.tsv found to be Japanese (lower case).
+    Romanised Japanese gives its vowels the values Hawaiian gives them, so such
+    a name spelled with Hawaiian letters is its own form (Aiko, not an English
+    reading of it)."""
+    return {name.lower() for _lineno, (name, verdict, _modern, _note)
+            in read_table(path, 2, 4) if verdict == "not:japanese"}
+
+
 def load_romance(path: Path) -> dict[str, str]:
     """Names read the Spanish or Portuguese way (lower case) -> es or pt."""
     names: dict[str, str] = {}
@@ -259,11 +268,14 @@ def second_choices(name: str, r: Reading) -> list[Reading]:
 
 def rule_candidates(name: str, cmu: dict[str, list[list[str]]],
                     espeak: dict[tuple[str, str], Espeak], romance: dict[str, str],
-                    stats: Counter) -> list[Reading]:
+                    japanese: set[str], stats: Counter) -> list[Reading]:
     """The rule forms of `name` in order of preference: the form of each reading
     (the preferred reading first), then the second-choice forms."""
     low = name.lower()
-    if low in romance:
+    if low in japanese and rules.hawaiian_problem(rules.capitalise_form(low)) is None:
+        stats["japanese_name_spelled_as_itself"] += 1
+        readings = [Reading("rule:spell", name, rules.capitalise_form(low))]
+    elif low in romance:
         lang = romance[low]
         e = espeak[(ROMANCE_VOICE[lang], low)]
         readings = [Reading(f"rule:{lang}", e.ipa, rules.romance_form(name, e.ipa))]
@@ -309,6 +321,7 @@ def main(argv: list[str] | None = None) -> int:
     related = load_related(t / "related.tsv")
     hawaiian = load_hawaiian_names(args.hawaiian or t / "hawaiian-names.tsv")
     romance = load_romance(t / "romance.tsv")
+    japanese = load_japanese_names(args.hawaiian or t / "hawaiian-names.tsv")
     screen = load_screen(args.screen or t / "screen.tsv")
     top_names = load_top_names(t / "top-names-2020-2024.txt")
     top_without_form = {name for _, (name, _why) in
@@ -394,7 +407,7 @@ def main(argv: list[str] | None = None) -> int:
         if lines.get(eng):
             stats["names_with_established_form_only"] += 1
             continue                     # an established form needs no rule form
-        readings = rule_candidates(eng, cmu, cache, romance, stats)
+        readings = rule_candidates(eng, cmu, cache, romance, japanese, stats)
         if readings and readings[0].tag in ("rule:es", "rule:pt"):
             stats["romance_readings"] += 1
         kept, first_fault = None, None

@@ -379,7 +379,7 @@ def _spelled_vowel(ph: str, letters: str) -> str:
         return "u"
     if v in ("au",) and ph in ("AO", "AA", "AH"):
         return "au"
-    if v in ("ai", "ei", "ea") and ph in ("EH", "AE"):
+    if v in ("ai", "ei", "ea", "ae") and ph in ("EH", "AE"):
         return "e"
     if v == "ou" and ph == "AH":
         return "u"
