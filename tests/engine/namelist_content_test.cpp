@@ -473,6 +473,8 @@ TEST(NameListContent, FaultyFormsAreGone)
         // ie between consonants read as "eye-uh", a Japanese name read the English way, the
         // vowel of ae heard as a
         {"Kieth", "Kaieka"}, {"Aiko", "Eko"},      {"Baer", "Pa"},
+        // the -aden names read with a short a, -aiden with "eye"
+        {"Jaden", "Kakena"}, {"Caden", "Kakena"},  {"Kaiden", "Kaikena"}, {"Ayden", "Aikena"},
     };
     // clang-format on
     for (const Line &line : listLines())

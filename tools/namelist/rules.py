@@ -292,7 +292,10 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
       * a final a or ah swallowed by the vowel before it (Neveah read
         "neve");
       * ie between consonants read as "eye-uh" (Kieth read "kye-uth",
-        Dieter, Pieter: the names say "ee")."""
+        Dieter, Pieter: the names say "ee");
+      * the a of a final -aden read short, or the ai or ay of -aiden, -ayden
+        read as "eye" (Jaden read "jad-en", Kaiden "kye-den": the names say
+        ay)."""
     pieces = align(word, phones)
     stress_of: list[bool] = []
     k = 0
@@ -336,6 +339,9 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
             return "a final -ise or -ize read as eyes"
         if phs == ["AY"] and letters == "y" and after.startswith("u"):
             return "y before u read as eye"
+        if after == "den" and ((letters == "a" and phs == ["AE"]) or
+                               (letters in ("ai", "ay") and phs == ["AY"])):
+            return "the a of -aden or -aiden not read as ay"
         if phs == ["AY"] and letters == "i" and after.startswith("e") and before \
                 and before[-1] not in "aeiouy" and i + 1 < len(pieces) \
                 and pieces[i + 1] == ("e", ["AH"]) and after[1:2] not in ("", *"aeiouy"):
@@ -447,6 +453,9 @@ def _mark_spelled_vowels(low: str) -> str:
     # ae says ay (Jaelynn, Raegan, Janae), except in -ael (Rafael, Ismael)
     low = re.sub(r"ae(?!l$)", "E", low)
     low = re.sub(r"[ae]y(?=[^aeiou]|$)", "E", low)   # Kayley, Peyton: ay, ey say e
+    # the -aden and -aiden names say ay (Jaden, Braden, Kaiden)
+    low = re.sub(r"^aa(?=den$)|^aE(?=den$)|(?:(?<=^)|(?<=[^aeiouy]))a(?=den$)|ai(?=den$)", "E",
+                 low)
     # a name's final -ise or -ize after another vowel says "eez" (Charlize),
     # -ine, -ile and -ime say "een", "eel" (Rosine, Lucile), but -line is
     # left to the rule below (Adaline); -yle says "il" (Cheryle)
