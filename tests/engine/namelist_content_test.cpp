@@ -475,6 +475,8 @@ TEST(NameListContent, FaultyFormsAreGone)
         {"Kieth", "Kaieka"}, {"Aiko", "Eko"},      {"Baer", "Pa"},
         // the -aden names read with a short a, -aiden with "eye"
         {"Jaden", "Kakena"}, {"Caden", "Kakena"},  {"Kaiden", "Kaikena"}, {"Ayden", "Aikena"},
+        // ou read as in "out"
+        {"Louetta", "Laueka"}, {"Yousuf", "Iaukupa"},
     };
     // clang-format on
     for (const Line &line : listLines())

@@ -295,7 +295,9 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
         Dieter, Pieter: the names say "ee");
       * the a of a final -aden read short, or the ai or ay of -aiden, -ayden
         read as "eye" (Jaden read "jad-en", Kaiden "kye-den": the names say
-        ay)."""
+        ay);
+      * ou read as in "out" other than before d, t or n and a consonant
+        (Yousef, Louella, Moussa say "oo"; Louden and Scout keep "out")."""
     pieces = align(word, phones)
     stress_of: list[bool] = []
     k = 0
@@ -339,6 +341,8 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
             return "a final -ise or -ize read as eyes"
         if phs == ["AY"] and letters == "y" and after.startswith("u"):
             return "y before u read as eye"
+        if letters == "ou" and phs == ["AW"] and not re.match(r"d|t|nc|nd|nt", after):
+            return "ou read as in out"
         if after == "den" and ((letters == "a" and phs == ["AE"]) or
                                (letters in ("ai", "ay") and phs == ["AY"])):
             return "the a of -aden or -aiden not read as ay"
@@ -450,6 +454,9 @@ def _mark_spelled_vowels(low: str) -> str:
     # Billye)
     low = re.sub(r"(?<=[^aeiou])(?:ey|ie|ee|ye|y)$", "I", low)
     low = low.replace("ee", "I").replace("oo", "U")
+    # ou says oo in names (Lou, Yousuf, Fatoumata), except before d, t, g or n and a
+    # consonant (Louden, Doug, Mount)
+    low = re.sub(r"ou(?!d|t|g|nd|nt|nc)", "U", low)
     # ae says ay (Jaelynn, Raegan, Janae), except in -ael (Rafael, Ismael)
     low = re.sub(r"ae(?!l$)", "E", low)
     low = re.sub(r"[ae]y(?=[^aeiou]|$)", "E", low)   # Kayley, Peyton: ay, ey say e
