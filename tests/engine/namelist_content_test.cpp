@@ -475,8 +475,9 @@ TEST(NameListContent, FaultyFormsAreGone)
         {"Kieth", "Kaieka"}, {"Aiko", "Eko"},      {"Baer", "Pa"},
         // the -aden names read with a short a, -aiden with "eye"
         {"Jaden", "Kakena"}, {"Caden", "Kakena"},  {"Kaiden", "Kaikena"}, {"Ayden", "Aikena"},
-        // ou read as in "out"
-        {"Louetta", "Laueka"}, {"Yousuf", "Iaukupa"},
+        // ou read as in "out", a surname's reading, a sounded final e lost, j in -nja
+        {"Louetta", "Laueka"}, {"Yousuf", "Iaukupa"}, {"Yousif", "Iaukipa"}, {"Delise", "Kelaiki"},
+        {"Devonte", "Kewona"}, {"Tonja", "Konaka"},
     };
     // clang-format on
     for (const Line &line : listLines())

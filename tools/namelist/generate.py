@@ -213,6 +213,8 @@ def english_readings(name: str, cmu: list[list[str]], espeak: Espeak | None,
     for phones in cmu:
         if rules.reads_as_initials(low, phones):
             stats["initials_reading_not_used"] += 1
+        elif misfit := rules.convention_misfit(low, phones):
+            stats[f"dictionary reading not used: {misfit}"] += 1
         elif rules.align_with_cost(low, phones)[1] <= limit:
             readings.append(Reading("rule:pron", " ".join(phones), rules.pron_form(low, phones)))
         else:

@@ -8,6 +8,7 @@ Standard library only (Python 3.11).
 from __future__ import annotations
 
 import re
+from collections.abc import Iterator
 from dataclasses import dataclass, field
 
 from sources import VOWELS_ARPA, ipa_tokens
@@ -264,8 +265,8 @@ def align_with_cost(word: str, phones: list[str]) -> tuple[list[tuple[str, list[
 _FINAL_EE_LETTERS = {"i", "ie", "ye", "y", "ee", "ey", "ae", "ea"}
 
 
-def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | None:
-    """Why a machine reading of `word` does not fit its spelling, or None.
+def reading_misfits(word: str, phones: list[str], stressed: list[bool]) -> Iterator[str]:
+    """Every way a machine reading of `word` does not fit its spelling.
 
     `stressed` tells for each phoneme whether its syllable has the primary
     stress.  The kinds of misfit:
@@ -297,7 +298,11 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
         read as "eye" (Jaden read "jad-en", Kaiden "kye-den": the names say
         ay);
       * ou read as in "out" other than before d, t or n and a consonant
-        (Yousef, Louella, Moussa say "oo"; Louden and Scout keep "out")."""
+        (Yousef, Louella, Moussa say "oo"; Louden and Scout keep "out");
+      * the final e of -nte left silent (Devonte read "dev-ont": the names
+        say "de-von-tay", as Dante does);
+      * j read as in English after n, l or y before a final a (Tonja, Anja,
+        Lilja say "ya")."""
     pieces = align(word, phones)
     stress_of: list[bool] = []
     k = 0
@@ -313,47 +318,76 @@ def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | 
         if not phs and letters and all(c in "aeiouy" for c in letters) and before and after \
                 and before[-1] not in "aeiouy" and after[0] not in "aeiouy" \
                 and re.search(r"[aeiouy]", after) and re.search(r"[aeiouy]", before):
-            return "a syllable of the spelling is silent"
+            yield "a syllable of the spelling is silent"
         if phs == ["AY"] and not after and letters in _FINAL_EE_LETTERS \
                 and vowel_pieces and vowel_pieces[0] != i:
-            return "a final ee sound read as eye"
+            yield "a final ee sound read as eye"
         if "j" in letters and phs == ["Y"]:
-            return "j read as y"
+            yield "j read as y"
         if letters == "ae" and phs == ["IY"]:
-            return "ae read as ee"
+            yield "ae read as ee"
         if phs == ["AY"] and letters == "i" and after[:1] not in "aeiouy" \
                 and primary is not None and i < primary:
-            return "an unstressed i read as eye"
+            yield "an unstressed i read as eye"
         if phs == ["AY"] and letters in ("i", "y") and not stress_of[i] and primary is not None \
                 and i > primary and after and not re.fullmatch(r"[^aeiouy]e", after):
-            return "an unstressed i read as eye"
+            yield "an unstressed i read as eye"
         if phs == ["ER"] and letters in ("i", "u", "y") and re.match(r"r[aeiouy]", after):
-            return "a vowel before r and a vowel read as in fur"
+            yield "a vowel before r and a vowel read as in fur"
         if letters == "ie" and phs == ["IY"] and after in ("l", "ll"):
-            return "a final -iel read as one syllable"
+            yield "a final -iel read as one syllable"
         if letters == "s" and phs == ["S"] and i + 1 < len(pieces) and pieces[i + 1] == ("h", ["HH"]):
-            return "sh read as s and h"
+            yield "sh read as s and h"
         if phs == ["AY"] and letters in ("i", "y") and after in ("ne", "le", "me") \
                 and not (after == "ne" and before.endswith("l")) and re.search(r"[aeiouy]", before):
-            return "a final -ine or -ile read with eye"
+            yield "a final -ine or -ile read with eye"
         if phs == ["AY"] and letters == "i" and after in ("se", "ze") \
                 and re.search(r"[aeiouy]", before):
-            return "a final -ise or -ize read as eyes"
+            yield "a final -ise or -ize read as eyes"
         if phs == ["AY"] and letters == "y" and after.startswith("u"):
-            return "y before u read as eye"
+            yield "y before u read as eye"
         if letters == "ou" and phs == ["AW"] and not re.match(r"d|t|nc|nd|nt", after):
-            return "ou read as in out"
+            yield "ou read as in out"
+        if letters == "e" and not phs and not after and before.endswith("nt"):
+            yield "the final e of -nte not read"
+        if letters == "j" and phs == ["JH"] and after == "a" and before[-1:] in ("n", "l", "y"):
+            yield "j read as in English in -nja, -lja"
         if after == "den" and ((letters == "a" and phs == ["AE"]) or
                                (letters in ("ai", "ay") and phs == ["AY"])):
-            return "the a of -aden or -aiden not read as ay"
+            yield "the a of -aden or -aiden not read as ay"
         if phs == ["AY"] and letters == "i" and after.startswith("e") and before \
                 and before[-1] not in "aeiouy" and i + 1 < len(pieces) \
                 and pieces[i + 1] == ("e", ["AH"]) and after[1:2] not in ("", *"aeiouy"):
-            return "ie between consonants read as eye-uh"
+            yield "ie between consonants read as eye-uh"
         if not after and re.fullmatch(r"[aeiouy]+ah?", letters) and len(letters.rstrip("h")) > 1 \
                 and phs and phs[-1] not in ("AH", "AA", "AE", "AO", "ER"):
-            return "the final a is not read"
-    return None
+            yield "the final a is not read"
+
+
+def reading_misfit(word: str, phones: list[str], stressed: list[bool]) -> str | None:
+    """The first way a machine reading of `word` does not fit its spelling, or None."""
+    return next(reading_misfits(word, phones, stressed), None)
+
+
+# The misfits that break a given name's spelling conventions rather than betray a reading
+# guessed from the spelling: a dictionary entry that shows one of them is usually the reading of
+# a surname (Yousif as "yow-sif", Delise as "de-lize", Moussa as "mouse-a").  A final -ine or
+# -ile read with eye is not one of them: names made of English words keep it (Valentine,
+# Sunshine, Divine, Carlyle).
+CONVENTION_MISFITS = frozenset({
+    "a final -ise or -ize read as eyes",
+    "ou read as in out",
+    "j read as in English in -nja, -lja",
+    "the a of -aden or -aiden not read as ay",
+    "ie between consonants read as eye-uh",
+})
+
+
+def convention_misfit(word: str, phones: list[str]) -> str | None:
+    """The first misfit of a dictionary reading that breaks a given name's spelling
+    conventions (CONVENTION_MISFITS), or None.  Stress is not needed by these."""
+    return next((m for m in reading_misfits(word, phones, [True] * len(phones))
+                 if m in CONVENTION_MISFITS), None)
 
 
 SOUND_VOWELS = {"AA": "a", "AE": "a", "AH": "a", "AO": "o", "EH": "e", "IH": "i",
@@ -460,6 +494,8 @@ def _mark_spelled_vowels(low: str) -> str:
     # ae says ay (Jaelynn, Raegan, Janae), except in -ael (Rafael, Ismael)
     low = re.sub(r"ae(?!l$)", "E", low)
     low = re.sub(r"[ae]y(?=[^aeiou]|$)", "E", low)   # Kayley, Peyton: ay, ey say e
+    # j after n, l or y before a final a says y (Tonja, Anja, Lilja)
+    low = re.sub(r"(?<=[nly])j(?=a$)", "i", low)
     # the -aden and -aiden names say ay (Jaden, Braden, Kaiden)
     low = re.sub(r"^aa(?=den$)|^aE(?=den$)|(?:(?<=^)|(?<=[^aeiouy]))a(?=den$)|ai(?=den$)", "E",
                  low)
@@ -469,10 +505,13 @@ def _mark_spelled_vowels(low: str) -> str:
     if re.search(r"[aeiouy][^aeiouy]+(?:i[szmnl]|yl)e$", low) and not low.endswith("line"):
         low = low[:-3] + ("I" if low[-3] == "i" else "i") + low[-2]
     # silent final e after one consonant lengthens the vowel before it
-    # (Kate -> e, Bryce -> ai, Jude -> u); after other letters it is silent
+    # (Kate -> e, Bryce -> ai, Jude -> u); after other letters it is silent,
+    # except in -nte, which names sound (Devonte, Dante: "tay")
     m = re.search(r"(?:^|[^aeiouy])([aeiouy])([^aeiouyhw])e$", low)
     if m and (m.start(1) > 0):
         low = low[:m.start(1)] + _MAGIC_E[m.group(1)] + m.group(2)
+    elif low.endswith("nte"):
+        low = low[:-1] + "E"
     elif re.search(r"[aeiouyIUEOA].*[^aeiouy]e$", low):
         low = low[:-1]
     # y as in "eye" between a consonant and a vowel (Ryan, Bryan); before u
