@@ -475,9 +475,10 @@ TEST(NameListContent, FaultyFormsAreGone)
         {"Kieth", "Kaieka"}, {"Aiko", "Eko"},      {"Baer", "Pa"},
         // the -aden names read with a short a, -aiden with "eye"
         {"Jaden", "Kakena"}, {"Caden", "Kakena"},  {"Kaiden", "Kaikena"}, {"Ayden", "Aikena"},
-        // ou read as in "out", a surname's reading, a sounded final e lost, j in -nja
+        // ou read as in "out", a surname's reading, a sounded final e lost, j in -nja, a short a
+        // in -acee
         {"Louetta", "Laueka"}, {"Yousuf", "Iaukupa"}, {"Yousif", "Iaukipa"}, {"Delise", "Kelaiki"},
-        {"Devonte", "Kewona"}, {"Tonja", "Konaka"},
+        {"Devonte", "Kewona"}, {"Tonja", "Konaka"},  {"Kacee", "Kaki"},    {"Staci", "Kaki"},
     };
     // clang-format on
     for (const Line &line : listLines())

@@ -302,7 +302,9 @@ def reading_misfits(word: str, phones: list[str], stressed: list[bool]) -> Itera
       * the final e of -nte left silent (Devonte read "dev-ont": the names
         say "de-von-tay", as Dante does);
       * j read as in English after n, l or y before a final a (Tonja, Anja,
-        Lilja say "ya")."""
+        Lilja say "ya");
+      * the a of a final -acy, -aci or -acee read short (Kacee read
+        "kass-ee": the names say ay, as Lacey and Tracy do)."""
     pieces = align(word, phones)
     stress_of: list[bool] = []
     k = 0
@@ -352,6 +354,9 @@ def reading_misfits(word: str, phones: list[str], stressed: list[bool]) -> Itera
             yield "the final e of -nte not read"
         if letters == "j" and phs == ["JH"] and after == "a" and before[-1:] in ("n", "l", "y"):
             yield "j read as in English in -nja, -lja"
+        if letters == "a" and phs == ["AE"] and re.fullmatch(r"c(?:ee|ey|ie|i|y)", after) \
+                and before[-1:] not in tuple("aeiouy"):
+            yield "the a of -acy or -acee read short"
         if after == "den" and ((letters == "a" and phs == ["AE"]) or
                                (letters in ("ai", "ay") and phs == ["AY"])):
             yield "the a of -aden or -aiden not read as ay"
@@ -481,6 +486,8 @@ _MAGIC_E = {"a": "E", "e": "I", "i": "A", "y": "A", "o": "o", "u": "u"}
 
 def _mark_spelled_vowels(low: str) -> str:
     low = re.sub(r"ques?$", "k", low)              # French -que(s): Jacques
+    # the a of a final -acy, -acey, -acie, -aci or -acee says ay (Lacey, Kaci, Stacee)
+    low = re.sub(r"(?:(?<=^)|(?<=[^aeiouy]))a(?=c(?:ee|ey|ie|i|y)$)", "E", low)
     low = low.replace("eau", "O").replace("eigh", "E").replace("igh", "A")
     if re.fullmatch(r"[^aeiouEOA]*ye?", low):
         low = re.sub(r"ye?$", "A", low)         # Ty, Skye: y is the only vowel
