@@ -479,6 +479,8 @@ TEST(NameListContent, FaultyFormsAreGone)
         // in -acee
         {"Louetta", "Laueka"}, {"Yousuf", "Iaukupa"}, {"Yousif", "Iaukipa"}, {"Delise", "Kelaiki"},
         {"Devonte", "Kewona"}, {"Tonja", "Konaka"},  {"Kacee", "Kaki"},    {"Staci", "Kaki"},
+        // the Italian gi read with its i
+        {"Giada", "Kaiaka"},   {"Giulio", "Kiulio"}, {"Giovanny", "Kiowani"},
     };
     // clang-format on
     for (const Line &line : listLines())

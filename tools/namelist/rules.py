@@ -304,7 +304,9 @@ def reading_misfits(word: str, phones: list[str], stressed: list[bool]) -> Itera
       * j read as in English after n, l or y before a final a (Tonja, Anja,
         Lilja say "ya");
       * the a of a final -acy, -aci or -acee read short (Kacee read
-        "kass-ee": the names say ay, as Lacey and Tracy do)."""
+        "kass-ee": the names say ay, as Lacey and Tracy do);
+      * the i of an initial gi read before a, o or u (Giada read "jee-ah-da",
+        Giulia: the Italian gi is a j, its i silent)."""
     pieces = align(word, phones)
     stress_of: list[bool] = []
     k = 0
@@ -354,6 +356,9 @@ def reading_misfits(word: str, phones: list[str], stressed: list[bool]) -> Itera
             yield "the final e of -nte not read"
         if letters == "j" and phs == ["JH"] and after == "a" and before[-1:] in ("n", "l", "y"):
             yield "j read as in English in -nja, -lja"
+        if letters == "i" and before == "g" and any(p in VOWELS_ARPA for p in phs) \
+                and re.fullmatch(r"[aou][a-z]*[^aeiouy][a-z]*", after):
+            yield "the i of an initial gi read before a vowel"
         if letters == "a" and phs == ["AE"] and re.fullmatch(r"c(?:ee|ey|ie|i|y)", after) \
                 and before[-1:] not in tuple("aeiouy"):
             yield "the a of -acy or -acee read short"
@@ -486,6 +491,9 @@ _MAGIC_E = {"a": "E", "e": "I", "i": "A", "y": "A", "o": "o", "u": "u"}
 
 def _mark_spelled_vowels(low: str) -> str:
     low = re.sub(r"ques?$", "k", low)              # French -que(s): Jacques
+    # an initial gi before a, o or u is the Italian j, its i silent (Giada, Giulia, Giorgio);
+    # Gia and Gioia, with no consonant after it, say the i
+    low = re.sub(r"^gi(?=[aou][a-z]*[^aeiouy][a-z]*$)", "j", low)
     # the a of a final -acy, -acey, -acie, -aci or -acee says ay (Lacey, Kaci, Stacee)
     low = re.sub(r"(?:(?<=^)|(?<=[^aeiouy]))a(?=c(?:ee|ey|ie|i|y)$)", "E", low)
     low = low.replace("eau", "O").replace("eigh", "E").replace("igh", "A")
