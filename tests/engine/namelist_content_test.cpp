@@ -481,6 +481,8 @@ TEST(NameListContent, FaultyFormsAreGone)
         {"Devonte", "Kewona"}, {"Tonja", "Konaka"},  {"Kacee", "Kaki"},    {"Staci", "Kaki"},
         // the Italian gi read with its i
         {"Giada", "Kaiaka"},   {"Giulio", "Kiulio"}, {"Giovanny", "Kiowani"},
+        // Nevaeh read "nev-ee", Tyshawn "tish-awn", Frieda "free-eh-da"
+        {"Nevaeh", "Newi"},    {"Tyshawn", "Kikana"}, {"Frieda", "Pilieka"},
     };
     // clang-format on
     for (const Line &line : listLines())

@@ -306,7 +306,12 @@ def reading_misfits(word: str, phones: list[str], stressed: list[bool]) -> Itera
       * the a of a final -acy, -aci or -acee read short (Kacee read
         "kass-ee": the names say ay, as Lacey and Tracy do);
       * the i of an initial gi read before a, o or u (Giada read "jee-ah-da",
-        Giulia: the Italian gi is a j, its i silent)."""
+        Giulia: the Italian gi is a j, its i silent);
+      * a final -aeh or -eah read as one vowel (Nevaeh read "nev-ee": it says
+        "ne-vay-ah");
+      * the y of an initial Ty read short (Tyshawn read "tish-awn": Ty- says
+        "tie");
+      * the ie of -ieda read as two vowels (Frieda read "free-eh-da")."""
     pieces = align(word, phones)
     stress_of: list[bool] = []
     k = 0
@@ -356,6 +361,14 @@ def reading_misfits(word: str, phones: list[str], stressed: list[bool]) -> Itera
             yield "the final e of -nte not read"
         if letters == "j" and phs == ["JH"] and after == "a" and before[-1:] in ("n", "l", "y"):
             yield "j read as in English in -nja, -lja"
+        if not after and letters in ("aeh", "eah") \
+                and sum(p in VOWELS_ARPA for p in phs) < 2:
+            yield "a final -aeh or -eah read as one vowel"
+        if letters == "y" and before == "t" and phs and phs[0] in ("IH", "IY"):
+            yield "the y of an initial Ty read short"
+        if letters == "i" and phs == ["IY"] and i + 1 < len(pieces) and pieces[i + 1][0] == "e" \
+                and pieces[i + 1][1] in (["EH"], ["EY"]) and after == "eda":
+            yield "the ie of -ieda read as two vowels"
         if letters == "i" and before == "g" and any(p in VOWELS_ARPA for p in phs) \
                 and re.fullmatch(r"[aou][a-z]*[^aeiouy][a-z]*", after):
             yield "the i of an initial gi read before a vowel"
@@ -491,6 +504,11 @@ _MAGIC_E = {"a": "E", "e": "I", "i": "A", "y": "A", "o": "o", "u": "u"}
 
 def _mark_spelled_vowels(low: str) -> str:
     low = re.sub(r"ques?$", "k", low)              # French -que(s): Jacques
+    # a final -aeh says "ay-ah" (Nevaeh); an initial Ty before a consonant says "tie"
+    # (Tyshawn); the ie of -ieda says ee (Frieda)
+    low = re.sub(r"aeh$", "Ea", low)
+    low = re.sub(r"^ty(?=[^aeiouy])", "tA", low)
+    low = re.sub(r"ie(?=da$)", "I", low)
     # an initial gi before a, o or u is the Italian j, its i silent (Giada, Giulia, Giorgio);
     # Gia and Gioia, with no consonant after it, say the i
     low = re.sub(r"^gi(?=[aou][a-z]*[^aeiouy][a-z]*$)", "j", low)
