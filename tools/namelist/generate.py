@@ -117,25 +117,23 @@ def load_related(path: Path) -> list[tuple[str, str, str, list[str]]]:
     return rows
 
 
-def load_hawaiian_names(path: Path) -> dict[str, tuple[str, str]]:
-    """Names that are Hawaiian (lower case) -> (modern spelling, note)."""
+def load_hawaiian_names(path: Path) -> tuple[dict[str, tuple[str, str]], set[str]]:
+    """The review of the names given in Hawaii: the names that are Hawaiian
+    (lower case) -> (modern spelling, note), and the names found to be Japanese
+    (lower case).  Romanised Japanese gives its vowels the values Hawaiian gives
+    them, so such a name spelled with Hawaiian letters is its own form (Aiko,
+    not an English reading of it)."""
     names: dict[str, tuple[str, str]] = {}
+    japanese: set[str] = set()
     for lineno, (name, verdict, modern, note) in read_table(path, 2, 4):
         if verdict == "haw":
             check_form(f"{path.name}:{lineno}", capitalise(name), modern)
             names[name.lower()] = (modern, note)
+        elif verdict == "not:japanese":
+            japanese.add(name.lower())
         elif not verdict.startswith("not"):
             raise SystemExit(f"{path.name}:{lineno}: verdict must be haw or not:...")
-    return names
-
-
-def load_japanese_names(path: Path) -> set[str]:
-    """Names the review of hawaiian-names.tsv found to be Japanese (lower case).
-    Romanised Japanese gives its vowels the values Hawaiian gives them, so such
-    a name spelled with Hawaiian letters is its own form (Aiko, not an English
-    reading of it)."""
-    return {name.lower() for _lineno, (name, verdict, _modern, _note)
-            in read_table(path, 2, 4) if verdict == "not:japanese"}
+    return names, japanese
 
 
 def load_romance(path: Path) -> dict[str, str]:
@@ -321,9 +319,8 @@ def main(argv: list[str] | None = None) -> int:
     cmu = load_cmudict(args.cmudict)
     curated = load_curated(t / "curated.tsv")
     related = load_related(t / "related.tsv")
-    hawaiian = load_hawaiian_names(args.hawaiian or t / "hawaiian-names.tsv")
+    hawaiian, japanese = load_hawaiian_names(args.hawaiian or t / "hawaiian-names.tsv")
     romance = load_romance(t / "romance.tsv")
-    japanese = load_japanese_names(args.hawaiian or t / "hawaiian-names.tsv")
     screen = load_screen(args.screen or t / "screen.tsv")
     top_names = load_top_names(t / "top-names-2020-2024.txt")
     top_without_form = {name for _, (name, _why) in

@@ -206,7 +206,6 @@ def reads_as_initials(word: str, phones: list[str]) -> bool:
     return " ".join(phones) == " ".join(LETTER_NAMES[ch] for ch in low)
 
 
-
 def align_with_cost(word: str, phones: list[str]) -> tuple[list[tuple[str, list[str]]], float]:
     n, m = len(word), len(phones)
     inf = float("inf")
