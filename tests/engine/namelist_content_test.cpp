@@ -475,6 +475,7 @@ TEST(NameListContent, FaultyFormsAreGone)
         {"Kieth", "Kaieka"}, {"Aiko", "Eko"},      {"Baer", "Pa"},
         // the -aden names read with a short a, -aiden with "eye"
         {"Jaden", "Kakena"}, {"Caden", "Kakena"},  {"Kaiden", "Kaikena"}, {"Ayden", "Aikena"},
+        {"Jadyn", "Kakina"}, {"Bradon", "Palakona"},
         // ou read as in "out", a surname's reading, a sounded final e lost, j in -nja, a short a
         // in -acee
         {"Louetta", "Laueka"}, {"Yousuf", "Iaukupa"}, {"Yousif", "Iaukipa"}, {"Delise", "Kelaiki"},

@@ -293,9 +293,9 @@ def reading_misfits(word: str, phones: list[str], stressed: list[bool]) -> Itera
         "neve");
       * ie between consonants read as "eye-uh" (Kieth read "kye-uth",
         Dieter, Pieter: the names say "ee");
-      * the a of a final -aden read short, or the ai or ay of -aiden, -ayden
-        read as "eye" (Jaden read "jad-en", Kaiden "kye-den": the names say
-        ay);
+      * the a of a final -aden (-adin, -adon, -adyn) read short after a
+        consonant, or the ai or ay of -aiden, -ayden read as "eye" (Jaden
+        read "jad-en", Kaiden "kye-den": the names say ay);
       * ou read as in "out" other than before d, t or n and a consonant
         (Yousef, Louella, Moussa say "oo"; Louden and Scout keep "out");
       * the final e of -nte left silent (Devonte read "dev-ont": the names
@@ -374,8 +374,11 @@ def reading_misfits(word: str, phones: list[str], stressed: list[bool]) -> Itera
         if letters == "a" and phs == ["AE"] and re.fullmatch(r"c(?:ee|ey|ie|i|y)", after) \
                 and before[-1:] not in tuple("aeiouy"):
             yield "the a of -acy or -acee read short"
-        if after == "den" and ((letters == "a" and phs == ["AE"]) or
-                               (letters in ("ai", "ay") and phs == ["AY"])):
+        if re.fullmatch(r"d[aeioy]n", after) and (
+                (letters == "a" and phs in (["AE"], ["AA"]) and before
+                 and before[-1] not in "aeiouy")
+                or (letters == "aa" and not before and phs in (["AE"], ["AA"]))
+                or (letters in ("ai", "ay") and phs == ["AY"])):
             yield "the a of -aden or -aiden not read as ay"
         if phs == ["AY"] and letters == "i" and after.startswith("e") and before \
                 and before[-1] not in "aeiouy" and i + 1 < len(pieces) \
@@ -528,9 +531,10 @@ def _mark_spelled_vowels(low: str) -> str:
     low = re.sub(r"[ae]y(?=[^aeiou]|$)", "E", low)   # Kayley, Peyton: ay, ey say e
     # j after n, l or y before a final a says y (Tonja, Anja, Lilja)
     low = re.sub(r"(?<=[nly])j(?=a$)", "i", low)
-    # the -aden and -aiden names say ay (Jaden, Braden, Kaiden)
-    low = re.sub(r"^aa(?=den$)|^aE(?=den$)|(?:(?<=^)|(?<=[^aeiouy]))a(?=den$)|ai(?=den$)", "E",
-                 low)
+    # the -aden names (-adin, -adon, -adyn after a consonant) and -aiden say ay (Jaden,
+    # Jadyn, Braden, Kaiden); Adan, Adin and Adon, from other languages, keep their a
+    low = re.sub(r"^aa(?=d[aeioy]n$)|^aE(?=den$)|(?<=[^aeiouy])a(?=d[aeioy]n$)|^a(?=den$)"
+                 r"|ai(?=d[aeioy]n$)", "E", low)
     # a name's final -ise or -ize after another vowel says "eez" (Charlize),
     # -ine, -ile and -ime say "een", "eel" (Rosine, Lucile), but -line is
     # left to the rule below (Adaline); -yle says "il" (Cheryle)
