@@ -68,6 +68,7 @@ std::string sourceInWords(std::string_view provenanceTag)
         {"rule:espeak", "made by rule from the English pronunciation"},
         {"rule:es", "made by rule from the Spanish pronunciation"},
         {"rule:pt", "made by rule from the Portuguese pronunciation"},
+        {"rule:reviewed", "made by rule from a reviewed pronunciation"},
         {"rule:spell", "made by rule from the spelling"},
     };
     const std::string tag = oneLine(provenanceTag);

@@ -34,6 +34,7 @@ TEST(RowDetails, NamesEachSourceInPlainWords)
         {"rule:espeak", "made by rule from the English pronunciation"},
         {"rule:es", "made by rule from the Spanish pronunciation"},
         {"rule:pt", "made by rule from the Portuguese pronunciation"},
+        {"rule:reviewed", "made by rule from a reviewed pronunciation"},
         {"rule:spell", "made by rule from the spelling"},
         // a tag added to the list later shows as it stands; a list without tags says so
         {"trad:chant", "source: trad:chant"},

@@ -10,7 +10,8 @@ Inputs (build time only; nothing here is shipped except the output):
   * the reviewed tables beside this file: curated.tsv (established forms),
     related.tsv (spellings and other forms of curated names),
     hawaiian-names.tsv (names that are already Hawaiian), romance.tsv (names
-    read the Spanish or Portuguese way), screen.tsv (words no form may be),
+    read the Spanish or Portuguese way), readings.tsv (reviewed readings of
+    names both pronunciation sources misread), screen.tsv (words no form may be),
     top-names-2020-2024.txt and top-names-without-form.tsv (names that must
     have a line, and the few reviewed exceptions).
 
@@ -48,10 +49,16 @@ MIN_BIRTHS_CMU = 200       # rarer names need a dictionary pronunciation
 # What the counts record for a child registered without a name: not names.
 PLACEHOLDERS = {"baby", "babyboy", "babygirl", "female", "infant", "male", "notnamed",
                 "unknown", "unnamed"}
+# Initials written as a name (Aj, said ay-jay): said as letters, not a name to
+# render; names of consonants only (Tj, Jr) are left out by the vowel test.
+INITIALS = {"aj"}
 
 TRAD_TAGS = {"trad:bible", "trad:usage", "trad:historic", "trad:meaning"}
 HAW_TAG = "haw:name"
 ROMANCE_VOICE = {"es": "es-419", "pt": "pt-br"}
+REVIEWED_TAG = "rule:reviewed"
+ARPABET = set("AA AE AH AO AW AY B CH D DH EH ER EY F G HH IH IY JH K L M N NG OW OY P R S SH T "
+              "TH UH UW V W Y Z ZH".split())
 
 
 @dataclass
@@ -146,6 +153,25 @@ def load_romance(path: Path) -> dict[str, str]:
     return names
 
 
+def load_reviewed_readings(path: Path) -> dict[str, list[str]]:
+    """Names both pronunciation sources misread (lower case) -> the reviewed
+    reading, ARPAbet phones without stress.  A reading must fit the spelling as
+    closely as any dictionary reading the list uses."""
+    readings: dict[str, list[str]] = {}
+    for lineno, (name, phones, _why) in read_table(path, 3, 3):
+        where = f"{path.name}:{lineno}"
+        low = name.lower()
+        if not _ENGLISH_NAME.fullmatch(name) or low in readings:
+            raise SystemExit(f"{where}: odd or repeated name {name!r}")
+        ph = phones.split()
+        if not ph or set(ph) - ARPABET:
+            raise SystemExit(f"{where}: reading must be ARPAbet phones: {phones!r}")
+        if rules.align_with_cost(low, ph)[1] > rules.MAX_ALIGN_COST_PER_LETTER * len(low):
+            raise SystemExit(f"{where}: reading {phones!r} does not fit the spelling of {name}")
+        readings[low] = ph
+    return readings
+
+
 @dataclass
 class Screen:
     words: dict[str, str]                 # screened word -> meaning
@@ -190,7 +216,7 @@ def load_top_names(path: Path) -> list[str]:
 # --------------------------------------------------------------------------
 @dataclass
 class Reading:
-    tag: str            # rule:pron, rule:espeak, rule:es, rule:pt, rule:spell
+    tag: str            # rule:pron, rule:espeak, rule:es, rule:pt, rule:reviewed, rule:spell
     source: str         # the pronunciation, for the explanation file
     form: str
     second: tuple[str, ...] = ()     # the second-choice rules that made it
@@ -258,7 +284,7 @@ def second_choices(name: str, r: Reading) -> list[Reading]:
         units = rules.units_from_romance(name, r.source)
     elif r.tag == "rule:espeak":
         units = rules.units_from_pron(low, ipa_to_arpa(r.source))
-    elif r.tag == "rule:pron":
+    elif r.tag in ("rule:pron", REVIEWED_TAG):
         units = rules.units_from_pron(low, r.source.split())
     else:
         units = rules.units_from_spelling(name)
@@ -268,11 +294,16 @@ def second_choices(name: str, r: Reading) -> list[Reading]:
 
 def rule_candidates(name: str, cmu: dict[str, list[list[str]]],
                     espeak: dict[tuple[str, str], Espeak], romance: dict[str, str],
-                    japanese: set[str], stats: Counter) -> list[Reading]:
+                    japanese: set[str], reviewed: dict[str, list[str]],
+                    stats: Counter) -> list[Reading]:
     """The rule forms of `name` in order of preference: the form of each reading
     (the preferred reading first), then the second-choice forms."""
     low = name.lower()
-    if low in japanese and rules.hawaiian_problem(rules.capitalise_form(low)) is None:
+    if low in reviewed:                  # a reviewed reading overrules the sources
+        stats["reviewed_readings"] += 1
+        phones = reviewed[low]
+        readings = [Reading(REVIEWED_TAG, " ".join(phones), rules.pron_form(low, phones))]
+    elif low in japanese and rules.hawaiian_problem(rules.capitalise_form(low)) is None:
         stats["japanese_name_spelled_as_itself"] += 1
         readings = [Reading("rule:spell", name, rules.capitalise_form(low))]
     elif low in romance:
@@ -321,6 +352,7 @@ def main(argv: list[str] | None = None) -> int:
     related = load_related(t / "related.tsv")
     hawaiian, japanese = load_hawaiian_names(args.hawaiian or t / "hawaiian-names.tsv")
     romance = load_romance(t / "romance.tsv")
+    reviewed = load_reviewed_readings(t / "readings.tsv")
     screen = load_screen(args.screen or t / "screen.tsv")
     top_names = load_top_names(t / "top-names-2020-2024.txt")
     top_without_form = {name for _, (name, _why) in
@@ -329,7 +361,7 @@ def main(argv: list[str] | None = None) -> int:
     # names without a vowel letter are initials (Tj), not names to render
     selected = {n for n, b in totals.items()
                 if n.isascii() and n.isalpha() and re.search(r"[aeiouy]", n)
-                and n not in PLACEHOLDERS
+                and n not in PLACEHOLDERS and n not in INITIALS
                 and (b >= MIN_BIRTHS_ANY or (b >= MIN_BIRTHS_CMU and n in cmu))}
     selected |= {n.lower() for n in top_names} | set(romance)
     selected = sorted(selected)
@@ -392,6 +424,7 @@ def main(argv: list[str] | None = None) -> int:
 
     # 4. forms made by rule
     explain: list[str] = []
+    unused_reviewed = set(reviewed)      # a reading no name needs is a stale row
     for n in selected:
         eng = capitalise(n)
         if n in hawaiian:
@@ -406,7 +439,8 @@ def main(argv: list[str] | None = None) -> int:
         if lines.get(eng):
             stats["names_with_established_form_only"] += 1
             continue                     # an established form needs no rule form
-        readings = rule_candidates(eng, cmu, cache, romance, japanese, stats)
+        unused_reviewed.discard(n)
+        readings = rule_candidates(eng, cmu, cache, romance, japanese, reviewed, stats)
         if readings and readings[0].tag in ("rule:es", "rule:pt"):
             stats["romance_readings"] += 1
         kept, first_fault = None, None
@@ -415,12 +449,13 @@ def main(argv: list[str] | None = None) -> int:
             if problem:
                 raise SystemExit(f"rule form {eng} -> {r.form}: {problem}")
             # ei and ou written for e and o only respell a word (Maiya: Meia for mea)
+            # (a reviewed reading says them as two vowels: Keiko is ke-i-ko)
             plain_vowels = r.form.lower().replace("ei", "e").replace("ou", "o")
             fault = ("stutters" if rules.stutters(r.form) else
                      "screened" if screen.hit(r.form) else
                      "another name's established form" if r.form.lower() in owners else
                      "respells a screened word or an established form"
-                     if plain_vowels != r.form.lower() and
+                     if r.tag != REVIEWED_TAG and plain_vowels != r.form.lower() and
                      (screen.hit(plain_vowels) or plain_vowels in owners) else None)
             if fault is None:
                 kept = r
@@ -457,6 +492,8 @@ def main(argv: list[str] | None = None) -> int:
     for name in top_names:
         if name.lower() not in present and name not in top_without_form:
             errors.append(f"frequent name {name} has no line")
+    errors += [f"readings.tsv: {capitalise(n)} is not a name the list renders by rule"
+               for n in sorted(unused_reviewed)]
     if errors:
         raise SystemExit("\n".join(errors))
     if len(set(out_lines)) != len(out_lines):

@@ -435,12 +435,12 @@ def _spelled_vowel(ph: str, letters: str) -> str:
     if ph == "ER":
         return "a"
     v = "".join(c for c in letters if c in "aeiouy")
-    if len(v) > 1 and v[0] == "y":       # a glide before the vowel (Aaliyah)
-        v = v[1:]
+    if len(v) > 1 and "y" in v[:-1]:     # a glide before the vowel (Aaliyah,
+        v = v[v.rindex("y") + 1:] or v   # Anaiyah: the a of -iyah)
     v = v.replace("y", "i")
     if not v:
         return SOUND_VOWELS[ph]
-    if ph in ("IY", "IH") and v in ("ee", "ea", "ie", "ei", "ii", "ei", "ae"):
+    if ph in ("IY", "IH") and v in ("ee", "ea", "ie", "ei", "ii", "ae", "oe"):
         return "i"
     if ph in ("UW", "UH") and v in ("oo", "ou", "ue", "eu", "ui", "oe"):
         return "u"
@@ -468,6 +468,12 @@ def units_from_pron(word: str, phones: list[str]) -> list[Unit]:
             v = [c for c in letters if c in "aeiou"]
             units.append(Unit("V", v[0] if v else "e", "EH", letters))
             units.append(Unit("C", "l", "R", letters))
+        elif ph == "ER" and k + 2 < len(flat) and flat[k + 1][1] == "R" \
+                and flat[k + 2][1] in VOWELS_ARPA:
+            # an r-coloured vowel before an r that opens the next syllable is
+            # the spelled vowel (Teresa: Keleka, as Teressa; not Kaleka)
+            v = [c for c in letters if c in "aeiou"]
+            units.append(Unit("V", v[0] if v else "e", "EH", letters))
         elif ph == "IY" and k == len(flat) - 1:
             units.append(Unit("V", "i", ph, letters))   # a final ee sound is i (Kacee)
         elif ph in VOWELS_ARPA:
