@@ -501,7 +501,8 @@ TEST(NameListContent, FaultyFormsAreGone)
         // English reading of another language's name, a loaded word
         {"Teresa", "Kaleka"},  {"Kameron", "Kamalona"}, {"Erynn", "Alina"}, {"Kaileigh", "Kaili"},
         {"Ayva", "Aiwa"},      {"Breanna", "Pilina"}, {"Amaia", "Amea"},    {"Trine", "Kalaina"},
-        {"Keiko", "Keko"},     {"Danae", "Kane"},     {"Janay", "Kane"},
+        {"Keiko", "Keko"},     {"Danae", "Kane"},     {"Janay", "Kane"},    {"Eiden", "Aikena"},
+        {"Jeanpaul", "Kinapaula"}, {"Jeanpierre", "Kenapiea"}, {"Sharline", "Kalaina"},
     };
     // clang-format on
     for (const Line &line : listLines())

@@ -450,6 +450,8 @@ def _spelled_vowel(ph: str, letters: str) -> str:
         return "au"
     if v in ("ai", "ei", "ea", "ae") and ph in ("EH", "AE"):
         return "e"
+    if v == "ea" and ph in ("AA", "AO"):
+        return "a"                       # the French Jean of Jeanpierre (zhahn)
     if v == "ou" and ph == "AH":
         return "u"
     if v == "oa":
