@@ -439,10 +439,14 @@ TEST(NameListContent, WellKnownPairsArePresent)
         {"Keiko", "Keiko", "rule:reviewed", "", ""},
         {"Anaiyah", "Anaia", "rule:reviewed", "", ""},
         {"Moshe", "Moke", "trad:bible", "via Moses", ""},
-        // the vowel before an r that opens a syllable is the spelled one; oe said ee is i
+        // the vowel before an r that opens a syllable is the spelled one; oe said ee is i, ea
+        // said as in "cat" a, au said oo u, the French oi wa
         {"Kameron", "Kamelona", "rule:espeak", "", ""},
         {"Frederick", "Pelekelika", "rule:pron", "", ""},
         {"Phoenix", "Pinika", "rule:pron", "", ""},
+        {"Roseanne", "Lokana", "rule:pron", "", ""},
+        {"Beauty", "Piuki", "rule:pron", "", ""},
+        {"Benoit", "Penawa", "rule:espeak", "", ""},
     };
     // clang-format on
     const std::vector<Line> &all = listLines();

@@ -442,12 +442,14 @@ def _spelled_vowel(ph: str, letters: str) -> str:
         return SOUND_VOWELS[ph]
     if ph in ("IY", "IH") and v in ("ee", "ea", "ie", "ei", "ii", "ae", "oe"):
         return "i"
-    if ph in ("UW", "UH") and v in ("oo", "ou", "ue", "eu", "ui", "oe"):
+    if ph in ("UW", "UH") and v in ("oo", "ou", "ue", "eu", "ui", "oe", "au"):
         return "u"
     if ph == "UW" and letters in ("ew",):
         return "u"
     if v in ("au",) and ph in ("AO", "AA", "AH"):
         return "au"
+    if v == "ea" and ph == "AE":
+        return "a"                       # Roseann: the e is Rose's, the a Ann's
     if v in ("ai", "ei", "ea", "ae") and ph in ("EH", "AE"):
         return "e"
     if v == "ea" and ph in ("AA", "AO"):
@@ -478,6 +480,8 @@ def units_from_pron(word: str, phones: list[str]) -> list[Unit]:
             units.append(Unit("V", v[0] if v else "e", "EH", letters))
         elif ph == "IY" and k == len(flat) - 1:
             units.append(Unit("V", "i", ph, letters))   # a final ee sound is i (Kacee)
+        elif ph in ("AA", "AH") and letters == "i" and k > 0 and flat[k - 1] == ("o", "W"):
+            units.append(Unit("V", "a", ph, letters))   # the French oi is wa (Antoine)
         elif ph in VOWELS_ARPA:
             units.append(Unit("V", _spelled_vowel(ph, letters), ph, letters))
         elif ph == "Y" and letters == "u":
