@@ -440,13 +440,16 @@ TEST(NameListContent, WellKnownPairsArePresent)
         {"Anaiyah", "Anaia", "rule:reviewed", "", ""},
         {"Moshe", "Moke", "trad:bible", "via Moses", ""},
         // the vowel before an r that opens a syllable is the spelled one; oe said ee is i, ea
-        // said as in "cat" a, au said oo u, the French oi wa
+        // said as in "cat" a, au said oo u, the French oi wa; the ee of -eed is i; a Spanish
+        // name the review found read the English way
         {"Kameron", "Kamelona", "rule:espeak", "", ""},
         {"Frederick", "Pelekelika", "rule:pron", "", ""},
         {"Phoenix", "Pinika", "rule:pron", "", ""},
         {"Roseanne", "Lokana", "rule:pron", "", ""},
         {"Beauty", "Piuki", "rule:pron", "", ""},
         {"Benoit", "Penawa", "rule:espeak", "", ""},
+        {"Reed", "Lika", "rule:pron", "", ""},
+        {"Fortino", "Polokino", "rule:es", "", ""},
     };
     // clang-format on
     const std::vector<Line> &all = listLines();
@@ -507,6 +510,7 @@ TEST(NameListContent, FaultyFormsAreGone)
         {"Ayva", "Aiwa"},      {"Breanna", "Pilina"}, {"Amaia", "Amea"},    {"Trine", "Kalaina"},
         {"Keiko", "Keko"},     {"Danae", "Kane"},     {"Janay", "Kane"},    {"Eiden", "Aikena"},
         {"Jeanpaul", "Kinapaula"}, {"Jeanpierre", "Kenapiea"}, {"Sharline", "Kalaina"},
+        {"Reed", "Leka"},      {"Fortino", "Pokino"}, {"Macon", "Makona"},
     };
     // clang-format on
     for (const Line &line : listLines())

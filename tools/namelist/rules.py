@@ -236,7 +236,8 @@ def align_with_cost(word: str, phones: list[str]) -> tuple[list[tuple[str, list[
                         if _vowel_chunk_ok(chunk, ph):
                             relax(i + k, j + 1, 0.1 * (k - 1) + _vowel_letter_cost(chunk, ph))
                     elif chunk in CONS_SPELLINGS.get(ph, ()) and \
-                            not (chunk == "ed" and i + k < n):   # -ed only at the end
+                            not (chunk == "ed" and (i + k < n or word[i - 1:i] in tuple("aeiouy"))):
+                        # -ed only at the end, and not after a vowel letter (Reed: r-ee-d)
                         relax(i + k, j + 1, 0.05 * (k - 1))
                     elif k == 1 and chunk not in "aeiouy":
                         relax(i + 1, j + 1, 2.5)        # unusual spelling
