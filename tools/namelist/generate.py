@@ -35,9 +35,9 @@ from dataclasses import dataclass
 from pathlib import Path
 
 import rules
-from sources import (ESPEAK_VOICES, Espeak, capitalise, ipa_to_arpa, ipa_to_arpa_stressed,
-                     load_cmudict, load_espeak_cache, load_ssa, ranked, read_table,
-                     run_espeak, write_espeak_cache)
+from sources import (ESPEAK_VOICES, VOWELS_ARPA, Espeak, capitalise, ipa_to_arpa,
+                     ipa_to_arpa_stressed, load_cmudict, load_espeak_cache, load_ssa, ranked,
+                     read_table, run_espeak, write_espeak_cache)
 
 HERE = Path(__file__).resolve().parent
 
@@ -57,8 +57,8 @@ TRAD_TAGS = {"trad:bible", "trad:usage", "trad:historic", "trad:meaning"}
 HAW_TAG = "haw:name"
 ROMANCE_VOICE = {"es": "es-419", "pt": "pt-br"}
 REVIEWED_TAG = "rule:reviewed"
-ARPABET = set("AA AE AH AO AW AY B CH D DH EH ER EY F G HH IH IY JH K L M N NG OW OY P R S SH T "
-              "TH UH UW V W Y Z ZH".split())
+# the phones of the CMU dictionary: its vowels, the consonants the rules know, and the glide
+ARPABET = VOWELS_ARPA | set(rules.CONS_TO_H) | {"Y"}
 
 
 @dataclass

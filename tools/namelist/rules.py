@@ -236,7 +236,7 @@ def align_with_cost(word: str, phones: list[str]) -> tuple[list[tuple[str, list[
                         if _vowel_chunk_ok(chunk, ph):
                             relax(i + k, j + 1, 0.1 * (k - 1) + _vowel_letter_cost(chunk, ph))
                     elif chunk in CONS_SPELLINGS.get(ph, ()) and \
-                            not (chunk == "ed" and (i + k < n or word[i - 1:i] in tuple("aeiouy"))):
+                            not (chunk == "ed" and (i + k < n or (i > 0 and word[i - 1] in "aeiouy"))):
                         # -ed only at the end, and not after a vowel letter (Reed: r-ee-d)
                         relax(i + k, j + 1, 0.05 * (k - 1))
                     elif k == 1 and chunk not in "aeiouy":
@@ -449,12 +449,10 @@ def _spelled_vowel(ph: str, letters: str) -> str:
         return "u"
     if v in ("au",) and ph in ("AO", "AA", "AH"):
         return "au"
-    if v == "ea" and ph == "AE":
-        return "a"                       # Roseann: the e is Rose's, the a Ann's
+    if v == "ea" and ph in ("AE", "AA", "AO"):
+        return "a"                       # Roseann (Rose's e, Ann's a), the French Jean (zhahn)
     if v in ("ai", "ei", "ea", "ae") and ph in ("EH", "AE"):
         return "e"
-    if v == "ea" and ph in ("AA", "AO"):
-        return "a"                       # the French Jean of Jeanpierre (zhahn)
     if v == "ou" and ph == "AH":
         return "u"
     if v == "oa":
@@ -466,19 +464,18 @@ def _spelled_vowel(ph: str, letters: str) -> str:
 
 def units_from_pron(word: str, phones: list[str]) -> list[Unit]:
     flat = [(letters, ph) for letters, phs in align(word, phones) for ph in phs]
+    sounds = [ph for _, ph in flat] + [None, None]      # None past the end
     units: list[Unit] = []
     for k, (letters, ph) in enumerate(flat):
-        if ph == "ER" and k + 1 < len(flat) and flat[k + 1][1] in VOWELS_ARPA:
-            # an r-coloured vowel before a vowel keeps its r (Katherine)
+        nxt, nxt2 = sounds[k + 1], sounds[k + 2]
+        if ph == "ER" and (nxt in VOWELS_ARPA or (nxt == "R" and nxt2 in VOWELS_ARPA)):
+            # an r-coloured vowel before a vowel keeps its r (Katherine); before
+            # an r that opens the next syllable it is just the spelled vowel
+            # (Teresa: Keleka, as Teressa; not Kaleka)
             v = [c for c in letters if c in "aeiou"]
             units.append(Unit("V", v[0] if v else "e", "EH", letters))
-            units.append(Unit("C", "l", "R", letters))
-        elif ph == "ER" and k + 2 < len(flat) and flat[k + 1][1] == "R" \
-                and flat[k + 2][1] in VOWELS_ARPA:
-            # an r-coloured vowel before an r that opens the next syllable is
-            # the spelled vowel (Teresa: Keleka, as Teressa; not Kaleka)
-            v = [c for c in letters if c in "aeiou"]
-            units.append(Unit("V", v[0] if v else "e", "EH", letters))
+            if nxt != "R":
+                units.append(Unit("C", "l", "R", letters))
         elif ph == "IY" and k == len(flat) - 1:
             units.append(Unit("V", "i", ph, letters))   # a final ee sound is i (Kacee)
         elif ph in ("AA", "AH") and letters == "i" and k > 0 and flat[k - 1] == ("o", "W"):
